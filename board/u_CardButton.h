@@ -1,0 +1,37 @@
+#pragma once
+// A card button: carries its card id (Tag) and its player's number (TagFloat), wears the card's
+// coloured face, and on a click calls whichever handler of its host its current column binds.
+
+#include <QPushButton>
+
+class QLabel;
+class TCardHost;
+
+class TCardButton : public QPushButton {
+    Q_OBJECT
+public:
+    using Handler = void (TCardHost::*)(QObject* Sender);
+
+    TCardButton(QWidget* Parent, TCardHost* Host);
+
+    int Tag() const { return FTag; }
+    void setTag(int Value) { FTag = Value; }
+    float TagFloat() const { return FTagFloat; }
+    void setTagFloat(float Value) { FTagFloat = Value; }
+    void setOnClick(Handler Value) { FOnClick = Value; }
+    Handler OnClick() const { return FOnClick; }
+
+    // The label of the face, which is what the user reads.
+    QLabel* FaceLabel() const;
+    // Sets the button's text and its face label's text alike.
+    void setCardText(const QString& Text);
+
+protected:
+    void resizeEvent(QResizeEvent* Event) override;
+
+private:
+    TCardHost* FHost;
+    Handler FOnClick = nullptr;
+    int FTag = 0;
+    float FTagFloat = 0;
+};

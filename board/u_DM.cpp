@@ -1,0 +1,108 @@
+#include "board/u_DM.h"
+
+#include "board/u_CardHost.h"
+#include "board/u_ColourRect.h"
+#include "board/u_Panel.h"
+#include "catalogue/u_Const.h"
+#include "ledger/u_TPlayer.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int BarHeight = 24;
+
+TPanel* MakeBar(QWidget* Tab, QVBoxLayout* Layout, const QString& Name)
+{
+    auto* Bar = new TPanel(Tab);
+    Bar->setObjectName(Name);
+    Bar->setFixedHeight(BarHeight);
+    Layout->addWidget(Bar);
+    return Bar;
+}
+
+// Labels sit side by side without gaps: each spans from its rounded left edge to the next one's.
+QLabel* MakeLabel(QWidget* Bar, const QString& Name, int k, double Width)
+{
+    auto* Label = new QLabel(Bar);
+    Label->setObjectName(Name);
+    const int Left = qRound((k - 1) * Width);
+    Label->setGeometry(Left, 0, qRound(k * Width) - Left, BarHeight);
+    Label->setAlignment(Qt::AlignCenter);
+    Label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return Label;
+}
+
+} // namespace
+
+std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPara)
+{
+    setPlayers(Players() + 1);
+    const int N = Players();
+    const QString Number = QString::number(N);
+
+    auto* Tab = new QWidget;
+    Tab->setObjectName(QStringLiteral("ttiPlay") + Number);
+    auto* Layout = new QVBoxLayout(Tab);
+    Layout->setContentsMargins(0, 0, 0, 0);
+    Layout->setSpacing(0);
+    ttcPara->addTab(Tab, Number);
+    const double Q = ttcPara->width() / 4.0;
+    const double F = ttcPara->width() / 5.0;
+
+    QWidget* SummaryBar = MakeBar(Tab, Layout, QStringLiteral("panPlay") + Number);
+    std::array<QLabel*, 4> Summary{};
+    for (int k = 1; k <= 4; ++k)
+        Summary[k - 1] = MakeLabel(SummaryBar, QStringLiteral("labInfo%1_%2").arg(k).arg(N), k, Q);
+
+    TPanel* CreditBar = MakeBar(Tab, Layout, QStringLiteral("panBonus") + Number);
+    QObject::connect(CreditBar, &TPanel::clicked, CreditBar, [frmPara, CreditBar] { frmPara->BonusClick(CreditBar); });
+    std::array<QLabel*, GroupCount> Credit{};
+    for (int k = 1; k <= GroupCount; ++k) {
+        const QColor Colour = QColor::fromRgba(Groups[k - 1].Colour);
+        AddColourRect(CreditBar, Groups[k - 1].Colour, float((k - 1) * F), 0, float(F), BarHeight);
+        Credit[k - 1] = MakeLabel(CreditBar, QStringLiteral("labBonus%1_%2").arg(k).arg(N), k, F);
+        SetTextColourOn(Credit[k - 1], Colour);
+    }
+
+    auto* ScrollBox = new QScrollArea(Tab);
+    ScrollBox->setObjectName(QStringLiteral("scbPlay") + Number);
+    // The board is always taller than the page: a fixed vertical bar keeps the width that the
+    // buttons were measured against.
+    ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Layout->addWidget(ScrollBox);
+
+    if (frmPara->ButtonWidth() == TCardHost::UnmeasuredButtonWidth) {
+        // The page is laid out only when it is first shown. The board spans the page's width,
+        // which the tab widget already knows, so the box is given that width now and its client
+        // width read from it.
+        ScrollBox->resize(Tab->parentWidget()->contentsRect().width(), ScrollBox->height());
+        frmPara->setButtonWidth(float(ScrollBox->maximumViewportSize().width() * 0.9 / 2));
+    }
+    auto* Board = new QWidget;
+    Board->setObjectName(QStringLiteral("board"));
+    Board->setFixedSize(qRound(2 * frmPara->ButtonWidth()), CardCount * BarHeight);
+    ScrollBox->setWidget(Board);
+
+    auto Player = std::make_unique<TPlayer>(frmPara);
+    Player->setPlayer(N);
+    Player->setTab(Tab);
+    Player->setScrollBox(ScrollBox);
+    Player->setInfoCards(Summary[0]);
+    Player->setInfoPoints(Summary[1]);
+    Player->setInfoTreasury(Summary[2]);
+    Player->setInfoCurrCost(Summary[3]);
+    Player->setInfoBonArt(Credit[0]);
+    Player->setInfoBonCiv(Credit[1]);
+    Player->setInfoBonCra(Credit[2]);
+    Player->setInfoBonRel(Credit[3]);
+    Player->setInfoBonSci(Credit[4]);
+    Player->Card_work();
+
+    ttcPara->setCurrentWidget(Tab);
+    return Player;
+}

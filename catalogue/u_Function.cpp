@@ -1,0 +1,41 @@
+#include "catalogue/u_Function.h"
+
+#include "catalogue/u_Const.h"
+
+#include <array>
+
+int VictoryPointsForCost(int Cost)
+{
+    if (Cost < 100)
+        return 1;
+    return Cost < 200 ? 3 : 6;
+}
+
+int CardVictoryPoints(int Id)
+{
+    return VictoryPointsForCost(Cards[Id].Cost);
+}
+
+QString RepeatText(const QString& Text, int Count)
+{
+    return Count > 0 ? Text.repeated(Count) : QString();
+}
+
+QString CaptionFor(const QString& Name, int Cost)
+{
+    const int Points = VictoryPointsForCost(Cost);
+    const int Bullets = Points == 1 ? 1 : Points == 3 ? 2 : 3;
+    return Name + QLatin1Char(' ') + RepeatText(QStringLiteral("\u2022"), Bullets);
+}
+
+const QString& CardCaption(int Id)
+{
+    // Every redraw asks for all 51 captions; they never change, so they are built once.
+    static const std::array<QString, CardCount + 1> Captions = [] {
+        std::array<QString, CardCount + 1> Built;
+        for (int i = 1; i <= CardCount; ++i)
+            Built[i] = CaptionFor(QString::fromUtf8(Cards[i].Name), Cards[i].Cost);
+        return Built;
+    }();
+    return Captions[Id];
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Rules derived from a card's catalogue row.
+
+#include <QString>
+
+// 1 below a cost of 100, 3 from 100 to 199, 6 from 200 on.
+int CardVictoryPoints(int Id);
+int VictoryPointsForCost(int Cost);
+
+// The card's name, a space and one bullet per victory-point tier ("Pottery •", "Wonder •••").
+// The name is used as stored, so card 13 keeps its doubled ampersand.
+const QString& CardCaption(int Id);
+QString CaptionFor(const QString& Name, int Cost);
+
+// Text concatenated Count times; empty for Count 0.
+QString RepeatText(const QString& Text, int Count);

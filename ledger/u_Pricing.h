@@ -1,0 +1,24 @@
+#pragma once
+// The two rules with many inputs: a card's current price and the stable price order.
+// Plain functions, so that they can be tested as tables without a ledger or a window.
+
+#include "catalogue/u_Const.h"
+
+#include <array>
+
+// A player's five group credits in CardGroup order.
+using GroupCredits = std::array<int, GroupCount>;
+
+// The catalogue cost, less the group discount (the card's group credit, or the larger credit of
+// its two groups), less the BonusAmount when the BonusFrom card is owned; clamped at 0 once,
+// after both subtractions. Negative credits raise the price.
+int CardPrice(const CardRecord& Card, const GroupCredits& Credits, bool BonusFromOwned);
+
+// Positions 1..51 hold card ids; index 0 is unused so that positions read as in the rules.
+using PriceOrder = std::array<quint8, CardCount + 1>;
+using CardPrices = std::array<int, CardCount + 1>;
+
+// Re-sorts Order by ascending price with up to 50 bubble passes that swap only strictly greater
+// neighbours. Starting from the previous order, equal prices keep their relative order, so the
+// order of ties carries over from one recomputation to the next.
+void SortByPrice(PriceOrder& Order, const CardPrices& Prices);

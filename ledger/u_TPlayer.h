@@ -1,0 +1,146 @@
+#pragma once
+// TPlayer, the ledger of one player: the state of each card (available, selected into the basket,
+// owned), the five group credits, the treasury and the basket total, and from these the current
+// price of every card and the order of all 51 cards by price.
+//
+// How a click travels: the main window hands a card click to the ledger of the button's player
+// (Card_pre, Card_remove). The operation runs under the Working guard, changes the card's state
+// and the credits, then calls Card_work, which prices every card (CardPrice), re-sorts the price
+// order (SortByPrice) and ends in Card_show. Card_show is the drawing side of this class
+// (board/u_TPlayerView.cpp): it moves all 51 card buttons into their columns and rows and rewrites
+// the nine labels of the page. Some operations then finish with a tail that runs after the guard
+// is released, such as adding the price of a selected card to the basket total.
+//
+// A ledger with no page bound (no scroll area) computes everything and draws nothing, which is
+// how the rules are tested. Setting a property only stores the value: nothing is recomputed.
+
+#include "catalogue/u_Const.h"
+#include "ledger/u_Pricing.h"
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QScrollArea;
+class QWidget;
+class TCardButton;
+class TCardHost;
+
+// Card buttons are widgets, deleted where their type is known (board/), so this header needs none.
+struct TCardButtonDeleter {
+    void operator()(TCardButton* Button) const;
+};
+
+enum class CardState : quint8 { Available = 0, Selected = 1, Owned = 2 };
+
+class TPlayer {
+public:
+    // Owner is the window whose ButtonWidth and click handlers the card buttons use.
+    explicit TPlayer(TCardHost* Owner = nullptr);
+    ~TPlayer();
+    TPlayer(const TPlayer&) = delete;
+    TPlayer& operator=(const TPlayer&) = delete;
+
+    // The purchase operations. Card ids outside 1..51 throw std::out_of_range.
+    void Card_add(int iCard);    // marks a card owned while a saved game is restored
+    void Card_pre(int iCard);    // selects a card into the basket
+    void Card_remove(int iCard); // takes a selected or owned card back
+    void CardBuy_confirm();      // every selected card becomes owned
+    void CardBuy_cancel();       // every selected card becomes available again
+    void Card_work();            // prices, order, redraw
+    void Card_show();            // redraws the page; nothing without a page
+    void InfoCards_show(int iPara);
+    void InfoPoints_show(int iPara);
+    void InfoTreasury_show();
+    void InfoCurrCost_show();
+    void InfoBonus_show();
+    void Bonus_recalc(); // rebuilds the credits from the owned cards, without recomputing prices
+    bool Card_bought(int iCard) const;
+
+    // What the last Card_work computed: a card's price (-1 when owned) and the card standing at
+    // a position 1..51 of the price order.
+    int Price(int iCard) const;
+    int CardAt(int Position) const;
+
+    QWidget* Tab() const { return FTab; }
+    void setTab(QWidget* Value) { FTab = Value; }
+    QLabel* InfoCards() const { return FInfoCards; }
+    void setInfoCards(QLabel* Value) { FInfoCards = Value; }
+    QLabel* InfoPoints() const { return FInfoPoints; }
+    void setInfoPoints(QLabel* Value) { FInfoPoints = Value; }
+    QLabel* InfoTreasury() const { return FInfoTreasury; }
+    void setInfoTreasury(QLabel* Value) { FInfoTreasury = Value; }
+    QLabel* InfoCurrCost() const { return FInfoCurrCost; }
+    void setInfoCurrCost(QLabel* Value) { FInfoCurrCost = Value; }
+    QLabel* InfoBonArt() const { return FInfoBonArt; }
+    void setInfoBonArt(QLabel* Value) { FInfoBonArt = Value; }
+    QLabel* InfoBonCiv() const { return FInfoBonCiv; }
+    void setInfoBonCiv(QLabel* Value) { FInfoBonCiv = Value; }
+    QLabel* InfoBonCra() const { return FInfoBonCra; }
+    void setInfoBonCra(QLabel* Value) { FInfoBonCra = Value; }
+    QLabel* InfoBonRel() const { return FInfoBonRel; }
+    void setInfoBonRel(QLabel* Value) { FInfoBonRel = Value; }
+    QLabel* InfoBonSci() const { return FInfoBonSci; }
+    void setInfoBonSci(QLabel* Value) { FInfoBonSci = Value; }
+    QScrollArea* ScrollBox() const { return FScrollBox; }
+    void setScrollBox(QScrollArea* Value) { FScrollBox = Value; }
+    int Player() const { return FPlayer; }
+    void setPlayer(int Value) { FPlayer = Value; }
+    int Treasury() const { return FTreasury; }
+    void setTreasury(int Value) { FTreasury = Value; }
+    int CurrCost() const { return FCurrCost; }
+    void setCurrCost(int Value) { FCurrCost = Value; }
+    int BonArt() const { return FBonArt; }
+    void setBonArt(int Value) { FBonArt = Value; }
+    int BonCiv() const { return FBonCiv; }
+    void setBonCiv(int Value) { FBonCiv = Value; }
+    int BonCra() const { return FBonCra; }
+    void setBonCra(int Value) { FBonCra = Value; }
+    int BonRel() const { return FBonRel; }
+    void setBonRel(int Value) { FBonRel = Value; }
+    int BonSci() const { return FBonSci; }
+    void setBonSci(int Value) { FBonSci = Value; }
+    bool Working() const { return FWorking; }
+    void setWorking(bool Value) { FWorking = Value; }
+
+    // The five credits in CardGroup order; the setter stores them through their properties.
+    GroupCredits Credits() const;
+    void setCredits(const GroupCredits& Value);
+
+private:
+    template <typename Body> bool Guarded(Body&& body);
+    void AddCredits(int iCard, int Sign);
+    TCardButton* CardButton(int id);
+    TCardButton* CreateCardButton(int id, int y);
+    void PlaceOwned(TCardButton* Button, int id, int y);
+    void PlaceSelected(TCardButton* Button, int id, int y);
+    void PlaceAvailable(TCardButton* Button, int id, int y, bool Enabled);
+
+    std::array<CardState, CardCount + 1> Card_have{}; // by card id 1..51
+    PriceOrder Card_sort{};                           // by position 1..51: card ids
+    CardPrices Card_cost{};                           // by card id; -1 for an owned card
+    QWidget* FTab = nullptr;
+    QLabel* FInfoCards = nullptr;
+    QLabel* FInfoPoints = nullptr;
+    QLabel* FInfoTreasury = nullptr;
+    QLabel* FInfoCurrCost = nullptr;
+    int FPlayer = 0;
+    QScrollArea* FScrollBox = nullptr;
+    // The card buttons, by card id; made by the first redraw and owned here, so a ledger is
+    // destroyed before the page they sit on.
+    std::array<std::unique_ptr<TCardButton, TCardButtonDeleter>, CardCount + 1> oblButton;
+    int FTreasury = TreasuryMax;
+    int FCurrCost = 0;
+    int FBonArt = 0;
+    int FBonSci = 0;
+    int FBonCiv = 0;
+    int FBonCra = 0;
+    int FBonRel = 0;
+    QLabel* FInfoBonArt = nullptr;
+    QLabel* FInfoBonSci = nullptr;
+    QLabel* FInfoBonCiv = nullptr;
+    QLabel* FInfoBonCra = nullptr;
+    QLabel* FInfoBonRel = nullptr;
+    bool FWorking = false;
+    TCardHost* FOwner;
+};

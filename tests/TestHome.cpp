@@ -1,0 +1,21 @@
+#include "TestHome.h"
+
+#include "state/u_StateFile.h"
+
+#include <QDir>
+
+TestHome::TestHome()
+{
+    qputenv("HOME", Dir.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (Dir.path() + QStringLiteral("/.config")).toLocal8Bit());
+}
+
+QString TestHome::Documents() const
+{
+    return Dir.path() + QStringLiteral("/Documents");
+}
+
+QString TestHome::StateFile() const
+{
+    return StateFilePath(QStringLiteral("state.ini"));
+}

@@ -1,0 +1,103 @@
+#include "ledger/u_Pricing.h"
+
+#include <QTest>
+
+#include <numeric>
+
+class TestPricing : public QObject {
+    Q_OBJECT
+private slots:
+    void price_data();
+    void price();
+    void sortKeepsTiesInTheirPreviousOrder_data();
+    void sortKeepsTiesInTheirPreviousOrder();
+};
+
+void TestPricing::price_data()
+{
+    QTest::addColumn<int>("card");
+    QTest::addColumn<GroupCredits>("credits");
+    QTest::addColumn<bool>("bonusFromOwned");
+    QTest::addColumn<int>("price");
+    // Credits in group order: Arts, Civics, Crafts, Religion, Science.
+    QTest::newRow("no credits: catalogue cost") << 51 << GroupCredits{} << false << 290;
+    QTest::newRow("own group only") << 3 << GroupCredits{0, 30, 30, 30, 30} << false << 50;
+    QTest::newRow("single group discount") << 1 << GroupCredits{0, 0, 15, 0, 0} << false << 35;
+    QTest::newRow("pair takes the larger credit") << 18 << GroupCredits{15, 20, 0, 0, 0} << false << 90;
+    QTest::newRow("pair, first group larger") << 18 << GroupCredits{25, 20, 0, 0, 0} << false << 85;
+    QTest::newRow("pair, other groups ignored") << 37 << GroupCredits{90, 90, 90, 0, 5} << false << 215;
+    QTest::newRow("owned bonus card") << 18 << GroupCredits{15, 20, 0, 0, 0} << true << 80;
+    QTest::newRow("bonus card flag on a card without one") << 5 << GroupCredits{} << true << 60;
+    QTest::newRow("clamped at 0") << 1 << GroupCredits{0, 0, 60, 0, 0} << false << 0;
+    QTest::newRow("bonus below 0 clamped once") << 19 << GroupCredits{0, 0, 115, 0, 0} << true << 0;
+    QTest::newRow("exactly 0 after bonus") << 19 << GroupCredits{0, 0, 110, 0, 0} << true << 0;
+    QTest::newRow("negative credit raises the price") << 3 << GroupCredits{-10, 0, 0, 0, 0} << false << 60;
+    QTest::newRow("negative and zero: larger counts") << 2 << GroupCredits{-10, 0, 0, 0, 0} << false << 50;
+    QTest::newRow("both of a pair negative") << 2 << GroupCredits{-10, 0, 0, -20, 0} << false << 60;
+}
+
+void TestPricing::price()
+{
+    QFETCH(int, card);
+    QFETCH(GroupCredits, credits);
+    QFETCH(bool, bonusFromOwned);
+    QFETCH(int, price);
+    QCOMPARE(CardPrice(Cards[card], credits, bonusFromOwned), price);
+}
+
+namespace {
+
+PriceOrder Identity()
+{
+    PriceOrder Order{};
+    std::iota(Order.begin() + 1, Order.end(), quint8(1));
+    return Order;
+}
+
+} // namespace
+
+void TestPricing::sortKeepsTiesInTheirPreviousOrder_data()
+{
+    QTest::addColumn<QList<int>>("before"); // ids at positions 1.. (the rest follow in id order)
+    QTest::addColumn<QList<int>>("cheap");  // id=price pairs below 1000; all other cards cost 1000
+    QTest::addColumn<QList<int>>("after");
+
+    QTest::newRow("equal prices keep identity order") << QList<int>{} << QList<int>{5, 7, 3, 7} << QList<int>{3, 5};
+    QTest::newRow("strictly cheaper moves ahead") << QList<int>{} << QList<int>{9, 1, 2, 5} << QList<int>{9, 2};
+    QTest::newRow("a tie keeps the carried-over order") << QList<int>{9, 2} << QList<int>{2, 4, 9, 4}
+                                                        << QList<int>{9, 2};
+    QTest::newRow("owned (-1) first, in previous order") << QList<int>{7, 3} << QList<int>{3, -1, 7, -1, 1, 0}
+                                                         << QList<int>{7, 3, 1};
+}
+
+void TestPricing::sortKeepsTiesInTheirPreviousOrder()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(QList<int>, cheap);
+    QFETCH(QList<int>, after);
+
+    PriceOrder Order{};
+    int p = 1;
+    for (int id : before)
+        Order[p++] = quint8(id);
+    for (int id = 1; id <= CardCount; ++id)
+        if (!before.contains(id))
+            Order[p++] = quint8(id);
+
+    CardPrices Prices{};
+    Prices.fill(1000);
+    for (int i = 0; i < cheap.size(); i += 2)
+        Prices[cheap[i]] = cheap[i + 1];
+
+    SortByPrice(Order, Prices);
+    for (int q = 0; q < after.size(); ++q)
+        QCOMPARE(int(Order[q + 1]), after[q]);
+    for (int q = 1; q < CardCount; ++q)
+        QVERIFY(Prices[Order[q]] <= Prices[Order[q + 1]]);
+    PriceOrder Sorted = Order;
+    std::sort(Sorted.begin() + 1, Sorted.end());
+    QCOMPARE(Sorted, Identity());
+}
+
+QTEST_APPLESS_MAIN(TestPricing)
+#include "tst_Pricing.moc"

@@ -1,0 +1,125 @@
+#include "windows/u_frmBonus.h"
+
+#include "ledger/u_TPlayer.h"
+#include "windows/u_Version.h"
+#include "windows/u_frmMain.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+
+constexpr std::array<const char*, GroupCount> SliderNames{"trbArt", "trbCiv", "trbCra", "trbRel", "trbSci"};
+// The sliders move in steps of 5 credits up to 250; their positions are those steps.
+constexpr int CreditStep = 5;
+constexpr int CreditMax = 250;
+
+QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, int Top)
+{
+    auto* Button = new QPushButton(Text, Parent);
+    Button->setObjectName(QLatin1String(Name));
+    Button->setGeometry(8, Top, 368, 44);
+    return Button;
+}
+
+} // namespace
+
+TfrmBonus::TfrmBonus(TfrmMain& Main)
+    : frmMain(Main)
+{
+    FormCreate();
+}
+
+void TfrmBonus::FormCreate()
+{
+    setObjectName(QStringLiteral("frmBonus"));
+    SetUpWindowFrame(this, 384, 567);
+    Rows = MakeColourRows(this, 0, 81);
+    for (int g = 0; g < GroupCount; ++g) {
+        auto* Slider = new QSlider(Qt::Horizontal, Rows[g].Panel);
+        Slider->setObjectName(QLatin1String(SliderNames[g]));
+        Slider->setGeometry(8, 32, 369, 32);
+        Slider->setRange(0, CreditMax / CreditStep);
+        Slider->setPageStep(2);
+        Slider->setAccessibleName(QLatin1String(Groups[g].FullLabel));
+        Slider->raise();
+        // The label follows the thumb while it is dragged; the ledger waits for Close.
+        connect(Slider, &QSlider::valueChanged, this,
+                [this, g](int Position) { Rows[g].Label->setText(RowText(g, Position * CreditStep)); });
+        Sliders[g] = Slider;
+    }
+    btnRestart = MakeButton(this, "btnRestart", QStringLiteral("Delete all players"), 403);
+    btnRecalc = MakeButton(this, "btnRecalc", QStringLiteral("Recalc"), 475);
+    btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), 520);
+    for (int g = 0; g + 1 < GroupCount; ++g)
+        setTabOrder(Sliders[g], Sliders[g + 1]);
+    setTabOrder(Sliders[GroupCount - 1], btnRestart);
+    setTabOrder(btnRestart, btnRecalc);
+    setTabOrder(btnRecalc, btnClose);
+
+    connect(btnClose, &QPushButton::clicked, this, &TfrmBonus::btnCloseClick);
+    connect(btnRecalc, &QPushButton::clicked, this, &TfrmBonus::btnRecalcClick);
+    connect(btnRestart, &QPushButton::clicked, this, &TfrmBonus::btnRestartClick);
+}
+
+void TfrmBonus::Setup(TPlayer* plyPara)
+{
+    FPlayer = plyPara;
+    ShowCredits();
+    btnClose->setFocus();
+}
+
+void TfrmBonus::ShowCredits()
+{
+    const GroupCredits Credits = FPlayer->Credits();
+    for (int g = 0; g < GroupCount; ++g)
+        ShowValue(g, Credits[g]);
+}
+
+// The slider moves first and writes its snapped value into the label; the label is then
+// overwritten with the exact credit.
+void TfrmBonus::ShowValue(int Group, int Value)
+{
+    Sliders[Group]->setValue(qRound(qBound(0, Value, CreditMax) / double(CreditStep)));
+    Rows[Group].Label->setText(RowText(Group, Value));
+}
+
+int TfrmBonus::ReadValue(int Group) const
+{
+    return Sliders[Group]->value() * CreditStep;
+}
+
+void TfrmBonus::btnCloseClick()
+{
+    if (FPlayer) {
+        GroupCredits Credits{};
+        for (int g = 0; g < GroupCount; ++g)
+            Credits[g] = ReadValue(g);
+        FPlayer->setCredits(Credits);
+        FPlayer->Card_work();
+    }
+    accept();
+}
+
+void TfrmBonus::btnRecalcClick()
+{
+    if (!FPlayer)
+        return;
+    FPlayer->Bonus_recalc();
+    ShowCredits();
+}
+
+void TfrmBonus::btnRestartClick()
+{
+    QMessageBox Box(QMessageBox::Information, windowTitle(), QStringLiteral("Are you sure?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    // Deleting every player cannot be undone: Enter alone must not do it.
+    Box.setDefaultButton(QMessageBox::No);
+    if (Box.exec() != QMessageBox::Yes)
+        return;
+    FPlayer = nullptr;
+    frmMain.DeleteAllPlayers();
+    accept();
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The main window: one tab per player, the treasury slider, the purchase buttons and the two
+// stay-pressed mode buttons (Info, Lock). Every card click arrives here and goes to the ledger of
+// the button's own player, or in Info mode to the card information window.
+
+#include "board/u_CardHost.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QPushButton;
+class QSlider;
+class QTabWidget;
+class TDM;
+class TfrmBonus;
+class TfrmInfo;
+class TPlayer;
+struct TSavedGame;
+
+class TfrmMain : public QWidget, public TCardHost {
+    Q_OBJECT
+public:
+    TfrmMain();
+    ~TfrmMain() override;
+
+    // The two modal windows that the credit bar and Info mode open.
+    void UseWindows(TfrmInfo& Info, TfrmBonus& Bonus);
+
+    // Deletes every player and page and starts again with one fresh player "1".
+    void DeleteAllPlayers();
+
+    TPlayer* CurrentPlayer() const { return FCurrentPlayer; }
+    void setCurrentPlayer(TPlayer* Value) { FCurrentPlayer = Value; }
+    const std::vector<std::unique_ptr<TPlayer>>& Players() const { return oblPlayer; }
+
+    float ButtonWidth() const override { return FButtonWidth; }
+    void setButtonWidth(float Value) override { FButtonWidth = Value; }
+    void CardAdd(QObject* Sender) override;
+    void CardRemove(QObject* Sender) override;
+    void BonusClick(QObject* Sender) override;
+
+protected:
+    void closeEvent(QCloseEvent* Event) override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void FormSaveState();
+    void tacMainChange(int Index);
+    void trbTreasuryChange(int Value);
+    void trbTreasuryTracking(int Value);
+    void btnAddClick();
+    void btnBuyConfirmClick();
+    void btnBuyCancelClick();
+    void btnCloseClick();
+    void btnInfoClick();
+    void btnLockClick();
+
+    void AddPlayer();
+    void RestorePlayers(const TSavedGame& Game);
+    void ShowTreasury(int Treasury);
+    void RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int));
+
+    QTabWidget* tacMain = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnClose = nullptr;
+    QSlider* trbTreasury = nullptr;
+    QPushButton* btnInfo = nullptr;
+    QPushButton* btnBuyConfirm = nullptr;
+    QPushButton* btnBuyCancel = nullptr;
+    QPushButton* btnLock = nullptr;
+    std::unique_ptr<TDM> DM;
+    std::vector<std::unique_ptr<TPlayer>> oblPlayer;
+    TPlayer* FCurrentPlayer = nullptr;
+    float FButtonWidth = UnmeasuredButtonWidth;
+    TfrmInfo* frmInfo = nullptr;
+    TfrmBonus* frmBonus = nullptr;
+    bool FSaved = false;
+};
