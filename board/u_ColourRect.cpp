@@ -72,6 +72,8 @@ QColor TextColourOn(QColor Background)
 
 void SetTextColourOn(QWidget* Label, QColor Background)
 {
+    // Inside a button a label would take the button's text role; it paints on its own colours.
+    Label->setForegroundRole(QPalette::WindowText);
     QPalette Palette = Label->palette();
     Palette.setColor(QPalette::Active, QPalette::WindowText, TextColourOn(Background));
     Palette.setColor(QPalette::Inactive, QPalette::WindowText, TextColourOn(Background));

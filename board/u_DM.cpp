@@ -87,6 +87,9 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
     Board->setObjectName(QStringLiteral("board"));
     Board->setFixedSize(qRound(2 * frmPara->ButtonWidth()), CardCount * BarHeight);
     ScrollBox->setWidget(Board);
+    // The first tab is on screen as soon as it is added; what was built on it since needs showing.
+    for (QWidget* Part : {static_cast<QWidget*>(SummaryBar), static_cast<QWidget*>(CreditBar), static_cast<QWidget*>(ScrollBox)})
+        Part->show();
 
     auto Player = std::make_unique<TPlayer>(frmPara);
     Player->setPlayer(N);

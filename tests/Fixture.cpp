@@ -1,0 +1,54 @@
+#include "Fixture.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+void WindowsTest::initTestCase()
+{
+    // The program's own style, so that the boards measure as they do in the program.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+}
+
+void WindowsTest::init()
+{
+    App = std::make_unique<Windows>();
+    Main = &App->Main;
+}
+
+void WindowsTest::cleanup()
+{
+    Main = nullptr;
+    App.reset();
+}
+
+TCardButton* CardOf(QWidget* Window, int Player, int Card)
+{
+    auto* Box = Child<QScrollArea>(Window, QStringLiteral("scbPlay") + QString::number(Player));
+    return Child<TCardButton>(Box, QStringLiteral("card_") + QString::number(Card));
+}
+
+QString LabelText(QWidget* Window, const QString& Name)
+{
+    return Child<QLabel>(Window, Name)->text();
+}
+
+void ClickOnScreen(QWidget* Target, QPoint Local)
+{
+    QWidget* Window = Target->window();
+    const QPoint At = Target->mapTo(Window, Local.isNull() ? Target->rect().center() : Local);
+    QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {}, At);
+}
+
+WhenModalOpens::WhenModalOpens(std::function<void(QWidget*)> Answer)
+{
+    Timer.setInterval(0);
+    QObject::connect(&Timer, &QTimer::timeout, [this, Answer] {
+        QWidget* Modal = QApplication::activeModalWidget();
+        if (!Modal || !Modal->isVisible())
+            return;
+        Timer.stop();
+        Answer(Modal);
+    });
+    Timer.start();
+}

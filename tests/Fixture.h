@@ -1,0 +1,71 @@
+#pragma once
+// The program's three windows as main() makes them, in a temporary home, and small helpers that
+// find and click what a user would see.
+
+#include "TestHome.h"
+
+#include "board/u_CardButton.h"
+#include "ledger/u_TPlayer.h"
+#include "windows/u_frmBonus.h"
+#include "windows/u_frmInfo.h"
+#include "windows/u_frmMain.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+struct Windows {
+    Windows()
+    {
+        Main.UseWindows(Info, Bonus);
+    }
+    TfrmMain Main;
+    TfrmInfo Info;
+    TfrmBonus Bonus{Main};
+};
+
+// A test case on fresh windows: every test function starts from a first start in an empty home.
+class WindowsTest : public QObject {
+    Q_OBJECT
+protected:
+    TestHome Home;
+    std::unique_ptr<Windows> App;
+    TfrmMain* Main = nullptr;
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+};
+
+// The main window's child of that object name and type; fails the test when missing.
+template <typename T> T* Child(QWidget* Window, const QString& Name)
+{
+    T* Found = Window->findChild<T*>(Name);
+    if (!Found)
+        qFatal("no child %s", qPrintable(Name));
+    return Found;
+}
+
+// The card button of a card on a player's page.
+TCardButton* CardOf(QWidget* Window, int Player, int Card);
+
+// What the user reads on a label of the main window, by its object name.
+QString LabelText(QWidget* Window, const QString& Name);
+
+// A left click where the user would click: through the window, so the widget that is really
+// on top at that point gets it.
+void ClickOnScreen(QWidget* Target, QPoint Local = {});
+
+// While it lives, runs Answer once on the next modal window that opens (passed to it).
+class WhenModalOpens {
+public:
+    explicit WhenModalOpens(std::function<void(QWidget*)> Answer);
+
+private:
+    QTimer Timer;
+};

@@ -1,0 +1,243 @@
+// The card board as the user sees it: positions, texts, enabled states and the nine labels.
+
+#include "Fixture.h"
+
+#include "catalogue/u_Function.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+class TestTPlayerView : public WindowsTest {
+    Q_OBJECT
+private slots:
+    void freshBoard();
+    void clicksMoveCardsBetweenColumns();
+    void enabledFollowsPriceAndTreasury_data();
+    void enabledFollowsPriceAndTreasury();
+    void disabledCardTakesNoClick();
+    void labelsCountOwnedCardsOnly_data();
+    void labelsCountOwnedCardsOnly();
+    void faceAndAccessibleNameFollowTheText();
+    void eachPlayerHasItsOwnButtons();
+    void nestedCallDuringRedrawDoesNothing();
+
+private:
+    // The ledger of the first start's player.
+    TPlayer* Ledger() const { return Main->CurrentPlayer(); }
+
+    int Width() const { return qRound(Main->ButtonWidth()); }
+    int Column(int Card) const { return CardOf(Main, 1, Card)->x(); }
+};
+
+void TestTPlayerView::freshBoard()
+{
+    for (int id = 1; id <= CardCount; ++id) {
+        TCardButton* Button = CardOf(Main, 1, id);
+        QCOMPARE(Button->geometry(), QRect(0, (id - 1) * 24, Width(), 24));
+        QCOMPARE(Button->text(), QString::number(Cards[id].Cost) + QStringLiteral(") ") + CardCaption(id));
+        QCOMPARE(Button->FaceLabel()->text(), Button->text());
+        QVERIFY(Button->isEnabled());
+        QVERIFY(Button->isVisible());
+        QCOMPARE(Button->Tag(), id);
+        QCOMPARE(Button->TagFloat(), 1.0f);
+    }
+    QCOMPARE(CardOf(Main, 1, 51)->y(), 1200);
+    const QStringList Expected{"Cards: 0/51", "Points: 0", "Treasury: 290", "Cost: 0", "Art: 0",
+                               "Civ: 0",      "Cra: 0",    "Rel: 0",        "Sci: 0"};
+    const QStringList Names{"labInfo1_1",  "labInfo2_1",  "labInfo3_1",  "labInfo4_1", "labBonus1_1",
+                            "labBonus2_1", "labBonus3_1", "labBonus4_1", "labBonus5_1"};
+    for (int i = 0; i < Names.size(); ++i) {
+        QCOMPARE(LabelText(Main, Names[i]), Expected[i]);
+        QVERIFY(Child<QLabel>(Main, Names[i])->isVisible());
+    }
+}
+
+void TestTPlayerView::clicksMoveCardsBetweenColumns()
+{
+    QTest::mouseClick(CardOf(Main, 1, 9), Qt::LeftButton);
+    QCOMPARE(Column(9), qRound(Main->ButtonWidth() / 2));
+    QCOMPARE(CardOf(Main, 1, 9)->text(), QStringLiteral("60) Pottery \u2022"));
+    QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 60"));
+    QCOMPARE(LabelText(Main, "labInfo1_1"), QStringLiteral("Cards: 0/51"));
+
+    QTest::mouseClick(Child<QPushButton>(Main, "btnBuyConfirm"), Qt::LeftButton);
+    TCardButton* Pottery = CardOf(Main, 1, 9);
+    QCOMPARE(Pottery->pos(), QPoint(Width(), 0));
+    QCOMPARE(Pottery->text(), QStringLiteral("Pottery \u2022"));
+    QCOMPARE(Pottery->FaceLabel()->text(), Pottery->text());
+    QCOMPARE(LabelText(Main, "labInfo1_1"), QStringLiteral("Cards: 1/50"));
+    QCOMPARE(LabelText(Main, "labInfo2_1"), QStringLiteral("Points: 1"));
+    QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 0"));
+    QCOMPARE(LabelText(Main, "labBonus1_1"), QStringLiteral("Art: 5"));
+    QCOMPARE(LabelText(Main, "labBonus3_1"), QStringLiteral("Cra: 10"));
+    // Cheaper cards move up: Cloth Making (Crafts) now costs 40 and leads the available cards.
+    QCOMPARE(CardOf(Main, 1, 1)->pos(), QPoint(0, 24));
+    QCOMPARE(CardOf(Main, 1, 1)->text(), QStringLiteral("40) Cloth Making \u2022"));
+    QCOMPARE(CardOf(Main, 1, 19)->text(), QStringLiteral("100) Agriculture \u2022\u2022"));
+
+    // An owned card goes back to the available column when clicked.
+    QTest::mouseClick(Pottery, Qt::LeftButton);
+    QCOMPARE(Column(9), 0);
+    QCOMPARE(LabelText(Main, "labBonus3_1"), QStringLiteral("Cra: 0"));
+    QCOMPARE(CardOf(Main, 1, 1)->text(), QStringLiteral("50) Cloth Making \u2022"));
+}
+
+void TestTPlayerView::enabledFollowsPriceAndTreasury_data()
+{
+    QTest::addColumn<int>("treasury");
+    QTest::addColumn<int>("crafts");
+    QTest::addColumn<int>("state"); // 0 available, 1 selected, 2 owned
+    QTest::addColumn<bool>("enabled");
+    // Cloth Making: Crafts, cost 50.
+    QTest::newRow("price equals treasury") << 50 << 0 << 0 << true;
+    QTest::newRow("treasury one lower") << 49 << 0 << 0 << false;
+    QTest::newRow("free card with empty treasury") << 0 << 60 << 0 << true;
+    QTest::newRow("selected, whatever the treasury") << 0 << 0 << 1 << true;
+    QTest::newRow("owned, whatever the treasury") << 0 << 0 << 2 << true;
+}
+
+void TestTPlayerView::enabledFollowsPriceAndTreasury()
+{
+    QFETCH(int, treasury);
+    QFETCH(int, crafts);
+    QFETCH(int, state);
+    QFETCH(bool, enabled);
+    if (state == 1)
+        Ledger()->Card_pre(1);
+    if (state == 2)
+        Ledger()->Card_add(1);
+    Ledger()->setBonCra(crafts);
+    Ledger()->Card_work();
+    Ledger()->setTreasury(treasury);
+    Ledger()->Card_show();
+    QCOMPARE(CardOf(Main, 1, 1)->isEnabled(), enabled);
+    if (crafts == 60)
+        QCOMPARE(CardOf(Main, 1, 1)->text(), QStringLiteral("0) Cloth Making \u2022"));
+    QCOMPARE(LabelText(Main, "labInfo3_1"), QStringLiteral("Treasury: ") + QString::number(treasury));
+}
+
+void TestTPlayerView::disabledCardTakesNoClick()
+{
+    Ledger()->setTreasury(100);
+    Ledger()->Card_show();
+    TCardButton* Wonder = CardOf(Main, 1, 51);
+    QVERIFY(!Wonder->isEnabled());
+    QTest::mouseClick(Wonder, Qt::LeftButton);
+    QCOMPARE(Column(51), 0);
+    QCOMPARE(Ledger()->CurrCost(), 0);
+}
+
+void TestTPlayerView::labelsCountOwnedCardsOnly_data()
+{
+    QTest::addColumn<QList<int>>("owned");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<QString>("cards");
+    QTest::addColumn<QString>("points");
+    QList<int> All;
+    for (int i = 1; i <= CardCount; ++i)
+        All << i;
+    QTest::newRow("one selected, none owned") << QList<int>{} << QList<int>{4} << "Cards: 0/51" << "Points: 0";
+    QTest::newRow("Literacy alone") << QList<int>{18} << QList<int>{} << "Cards: 1/50" << "Points: 3";
+    QTest::newRow("one of each tier") << QList<int>{2, 30, 51} << QList<int>{7} << "Cards: 3/48" << "Points: 10";
+    QTest::newRow("everything") << All << QList<int>{} << "Cards: 51/0" << "Points: 170";
+}
+
+void TestTPlayerView::labelsCountOwnedCardsOnly()
+{
+    QFETCH(QList<int>, owned);
+    QFETCH(QList<int>, selected);
+    QFETCH(QString, cards);
+    QFETCH(QString, points);
+    for (int Card : owned)
+        Ledger()->Card_add(Card);
+    for (int Card : selected)
+        Ledger()->Card_pre(Card);
+    QCOMPARE(LabelText(Main, "labInfo1_1"), cards);
+    QCOMPARE(LabelText(Main, "labInfo2_1"), points);
+    // Owned cards fill the top rows, in the owned column.
+    for (int Card : owned) {
+        QCOMPARE(Column(Card), Width());
+        QVERIFY(CardOf(Main, 1, Card)->y() < owned.size() * 24);
+    }
+}
+
+void TestTPlayerView::faceAndAccessibleNameFollowTheText()
+{
+    Ledger()->Card_add(13);
+    Ledger()->Card_pre(14);
+    Ledger()->Card_remove(13);
+    for (int id = 1; id <= CardCount; ++id) {
+        TCardButton* Button = CardOf(Main, 1, id);
+        QCOMPARE(Button->FaceLabel()->text(), Button->text());
+        QAccessibleInterface* Accessible = QAccessible::queryAccessibleInterface(Button);
+        // The doubled ampersand of "Drama && Poetry" is read, and shown, as one.
+        QCOMPARE(Accessible->text(QAccessible::Name), QString(Button->text()).replace("&&", "&"));
+    }
+    QCOMPARE(CardOf(Main, 1, 13)->text(), QStringLiteral("80) Drama && Poetry \u2022"));
+    // A click anywhere on the face reaches the button beneath it.
+    ClickOnScreen(CardOf(Main, 1, 13), {4, 4});
+    QCOMPARE(Column(13), qRound(Main->ButtonWidth() / 2));
+}
+
+void TestTPlayerView::eachPlayerHasItsOwnButtons()
+{
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+    for (int Number : {1, 2}) {
+        auto* Box = Child<QScrollArea>(Main, QStringLiteral("scbPlay") + QString::number(Number));
+        const auto Buttons = Box->findChildren<TCardButton*>();
+        QCOMPARE(Buttons.size(), CardCount);
+        for (TCardButton* Button : Buttons) {
+            QCOMPARE(Button->objectName(), QStringLiteral("card_") + QString::number(Button->Tag()));
+            QCOMPARE(Button->TagFloat(), float(Number));
+        }
+    }
+}
+
+namespace {
+
+// Calls back into the ledger when a card button's enabled state changes during a redraw.
+class Reentry : public QObject {
+public:
+    Reentry(TPlayer* Player)
+        : Player(Player)
+    {
+    }
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::EnabledChange) {
+            SawWorking = SawWorking || Player->Working();
+            Player->Card_pre(3);
+            Player->Card_add(4);
+            Player->CardBuy_cancel();
+        }
+        return false;
+    }
+    TPlayer* Player;
+    bool SawWorking = false;
+};
+
+} // namespace
+
+void TestTPlayerView::nestedCallDuringRedrawDoesNothing()
+{
+    Ledger()->setTreasury(45);
+    Ledger()->Card_pre(9); // Pottery in the basket; Cloth Making (50) is out of reach
+    Ledger()->Card_show();
+    QVERIFY(!CardOf(Main, 1, 1)->isEnabled());
+    Reentry Filter(Ledger());
+    CardOf(Main, 1, 1)->installEventFilter(&Filter);
+    // Buying Pottery gives Crafts 10: Cloth Making drops to 40 and is enabled mid-confirmation.
+    QTest::mouseClick(Child<QPushButton>(Main, "btnBuyConfirm"), Qt::LeftButton);
+    QVERIFY(Filter.SawWorking);
+    QVERIFY(CardOf(Main, 1, 1)->isEnabled());
+    QVERIFY(Ledger()->Card_bought(9));
+    QVERIFY(!Ledger()->Card_bought(4));
+    QCOMPARE(Column(3), 0);
+    QCOMPARE(Ledger()->CurrCost(), 0);
+    QVERIFY(!Ledger()->Working());
+}
+
+QTEST_MAIN(TestTPlayerView)
+#include "tst_TPlayerView.moc"

@@ -1,0 +1,239 @@
+// The main window end to end: start, players and tabs, the treasury slider, Info and Lock,
+// card clicks routed to the button's own player, Confirm and Cancel, delete-all.
+
+#include "Fixture.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabBar>
+#include <QTest>
+
+class TestFrmMain : public WindowsTest {
+    Q_OBJECT
+private slots:
+    void firstStart();
+    void addPlayerTwice();
+    void sliderDragShowsTreasuryAndRedrawsOnRelease();
+    void sliderKeysCommitAtOnce();
+    void switchingPlayersMovesTheSlider();
+    void infoModeShowsAnyCardAndReleasesItself();
+    void lockBlocksTakingBackOnly();
+    void clickActsOnTheButtonsOwnPlayer();
+    void confirmAndCancelActOnTheCurrentPlayer();
+    void deleteAllStartsOverAtPlayerOne();
+
+private:
+    QPushButton* Button(const char* Name) { return Child<QPushButton>(Main, Name); }
+    QSlider* Slider() { return Child<QSlider>(Main, "trbTreasury"); }
+    QTabWidget* Tabs() { return Child<QTabWidget>(Main, "tacMain"); }
+    void Click(QWidget* Widget) { QTest::mouseClick(Widget, Qt::LeftButton); }
+    // The slider's positions are 5-point steps of spent treasury.
+    int SliderSpent() { return Slider()->value() * 5; }
+
+};
+
+void TestFrmMain::firstStart()
+{
+    QCOMPARE(Main->windowTitle(), QStringLiteral("Quorvane - Ver. 1.8.0.0"));
+    QCOMPARE(Main->size(), QSize(384, 567));
+    QCOMPARE(Main->minimumSize(), Main->maximumSize());
+    QVERIFY(!(Main->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(Tabs()->count(), 1);
+    QCOMPARE(Tabs()->tabText(0), QStringLiteral("1"));
+    QCOMPARE(Main->CurrentPlayer()->Treasury(), 290);
+    QCOMPARE(Slider()->value(), 0);
+    QCOMPARE(Slider()->maximum() * 5, 290);
+    QVERIFY(!Button("btnLock")->isChecked());
+    QCOMPARE(Button("btnLock")->text(), QString());
+    QVERIFY(!Button("btnInfo")->isChecked());
+    QCOMPARE(Button("btnInfo")->text(), QStringLiteral("Info"));
+    QCOMPARE(Button("btnBuyConfirm")->geometry(), QRect(0, 475, 169, 44));
+    QCOMPARE(Button("btnClose")->geometry(), QRect(216, 520, 169, 44));
+    QCOMPARE(Slider()->geometry(), QRect(352, 0, 32, 473));
+    QCOMPARE(Tabs()->geometry(), QRect(0, 0, 345, 473));
+    QCOMPARE(Tabs()->tabBar()->height(), 49);
+}
+
+void TestFrmMain::addPlayerTwice()
+{
+    Click(Button("btnAdd"));
+    Click(Button("btnAdd"));
+    QCOMPARE(Tabs()->count(), 3);
+    QCOMPARE(Tabs()->tabText(2), QStringLiteral("3"));
+    QCOMPARE(Tabs()->currentIndex(), 2);
+    QCOMPARE(Main->CurrentPlayer()->Player(), 3);
+    QCOMPARE(Main->Players().size(), std::size_t(3));
+    QCOMPARE(Slider()->value(), 0);
+    // The tabs share the width of the tab bar.
+    QVERIFY(Tabs()->tabBar()->tabRect(2).right() >= Tabs()->width() - 2);
+}
+
+void TestFrmMain::sliderDragShowsTreasuryAndRedrawsOnRelease()
+{
+    QSlider* Treasury = Slider();
+    Treasury->setSliderDown(true);
+    Treasury->setSliderPosition(20); // 100 points spent
+    QCOMPARE(LabelText(Main, "labInfo3_1"), QStringLiteral("Treasury: 190"));
+    QVERIFY2(CardOf(Main, 1, 51)->isEnabled(), "the board waits for the release");
+    Treasury->setSliderDown(false);
+    QCOMPARE(Main->CurrentPlayer()->Treasury(), 190);
+    QVERIFY(!CardOf(Main, 1, 51)->isEnabled());
+    QVERIFY(!CardOf(Main, 1, 35)->isEnabled()); // 220
+    QVERIFY(CardOf(Main, 1, 34)->isEnabled());  // 180
+    QCOMPARE(LabelText(Main, "labInfo3_1"), QStringLiteral("Treasury: 190"));
+}
+
+void TestFrmMain::sliderKeysCommitAtOnce()
+{
+    Slider()->setFocus();
+    QTest::keyClick(Slider(), Qt::Key_End);
+    QCOMPARE(Main->CurrentPlayer()->Treasury(), 0);
+    QVERIFY(!CardOf(Main, 1, 1)->isEnabled());
+    // Down moves the thumb down, which spends treasury.
+    QTest::keyClick(Slider(), Qt::Key_Home);
+    QTest::keyClick(Slider(), Qt::Key_Down);
+    QCOMPARE(Main->CurrentPlayer()->Treasury(), 285);
+    QVERIFY(!CardOf(Main, 1, 51)->isEnabled());
+}
+
+void TestFrmMain::switchingPlayersMovesTheSlider()
+{
+    Slider()->setValue(18); // player 1 keeps 200
+    QCOMPARE(Main->CurrentPlayer()->Treasury(), 200);
+    Click(Button("btnAdd"));
+    QCOMPARE(Slider()->value(), 0);
+    QCOMPARE(Main->CurrentPlayer()->Treasury(), 290);
+    ClickOnScreen(Tabs()->tabBar(), Tabs()->tabBar()->tabRect(0).center());
+    QCOMPARE(Main->CurrentPlayer()->Player(), 1);
+    QCOMPARE(SliderSpent(), 90);
+    QCOMPARE(Main->CurrentPlayer()->Treasury(), 200);
+    Tabs()->setCurrentIndex(1);
+    QCOMPARE(Main->CurrentPlayer()->Player(), 2);
+    QCOMPARE(Slider()->value(), 0);
+}
+
+void TestFrmMain::infoModeShowsAnyCardAndReleasesItself()
+{
+    TPlayer* Player = Main->CurrentPlayer();
+    Player->Card_add(9);
+    Click(Button("btnInfo"));
+    QCOMPARE(Button("btnInfo")->text(), QStringLiteral("?"));
+
+    QString Shown;
+    {
+        const WhenModalOpens Answer([&](QWidget* Modal) {
+            Shown = Modal->findChild<QLabel*>("labName")->text();
+            QTest::mouseClick(Modal->findChild<QPushButton*>("btnClose"), Qt::LeftButton);
+        });
+        Click(CardOf(Main, 1, 9));
+    }
+    QCOMPARE(Shown, QStringLiteral("Pottery \u2022"));
+    QVERIFY(Player->Card_bought(9));
+    QVERIFY(!Button("btnInfo")->isChecked());
+    QCOMPARE(Button("btnInfo")->text(), QStringLiteral("Info"));
+
+    // Info mode also shows an available card without selecting it.
+    Click(Button("btnInfo"));
+    {
+        const WhenModalOpens Answer([&](QWidget* Modal) {
+            Shown = Modal->findChild<QLabel*>("labName")->text();
+            Modal->close();
+        });
+        Click(CardOf(Main, 1, 51));
+    }
+    QCOMPARE(Shown, QStringLiteral("Wonder \u2022\u2022\u2022"));
+    QCOMPARE(Player->CurrCost(), 0);
+
+    // Out of Info mode the same owned card is taken back.
+    Click(CardOf(Main, 1, 9));
+    QVERIFY(!Player->Card_bought(9));
+    QCOMPARE(CardOf(Main, 1, 9)->x(), 0);
+}
+
+void TestFrmMain::lockBlocksTakingBackOnly()
+{
+    TPlayer* Player = Main->CurrentPlayer();
+    Player->Card_add(3);
+    Click(CardOf(Main, 1, 1));
+    Click(Button("btnLock"));
+    QCOMPARE(Button("btnLock")->text(), QStringLiteral("Lock"));
+
+    Click(CardOf(Main, 1, 1)); // selected: stays
+    Click(CardOf(Main, 1, 3)); // owned: stays
+    QCOMPARE(Player->CurrCost(), 50);
+    QVERIFY(Player->Card_bought(3));
+    Click(CardOf(Main, 1, 2)); // available: selected as usual
+    QCOMPARE(Player->CurrCost(), 50 + 40);
+    Click(Button("btnBuyConfirm"));
+    QVERIFY(Player->Card_bought(1));
+    QVERIFY(Player->Card_bought(2));
+
+    Click(Button("btnLock"));
+    QCOMPARE(Button("btnLock")->text(), QString());
+    Click(CardOf(Main, 1, 3));
+    QVERIFY(!Player->Card_bought(3));
+}
+
+void TestFrmMain::clickActsOnTheButtonsOwnPlayer()
+{
+    Click(Button("btnAdd"));
+    TPlayer* First = Main->Players()[0].get();
+    TPlayer* Second = Main->CurrentPlayer();
+    QCOMPARE(Second->Player(), 2);
+    {
+        // Show the first page while the second player stays current.
+        const QSignalBlocker Blocker(Tabs());
+        Tabs()->setCurrentIndex(0);
+    }
+    ClickOnScreen(CardOf(Main, 1, 4));
+    QCOMPARE(Main->CurrentPlayer(), Second);
+    QCOMPARE(First->CurrCost(), 50);
+    QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 50"));
+    QCOMPARE(Second->CurrCost(), 0);
+    QCOMPARE(CardOf(Main, 2, 4)->x(), 0);
+}
+
+void TestFrmMain::confirmAndCancelActOnTheCurrentPlayer()
+{
+    TPlayer* Player = Main->CurrentPlayer();
+    Click(CardOf(Main, 1, 5));
+    Click(CardOf(Main, 1, 6));
+    QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 120"));
+    Click(Button("btnBuyCancel"));
+    QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 0"));
+    QCOMPARE(CardOf(Main, 1, 5)->x(), 0);
+    Click(CardOf(Main, 1, 5));
+    Click(Button("btnBuyConfirm"));
+    QVERIFY(Player->Card_bought(5));
+    QCOMPARE(LabelText(Main, "labBonus5_1"), QStringLiteral("Sci: 10"));
+    QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 0"));
+}
+
+void TestFrmMain::deleteAllStartsOverAtPlayerOne()
+{
+    const float Width = Main->ButtonWidth();
+    Click(Button("btnAdd"));
+    Click(Button("btnAdd"));
+    Main->CurrentPlayer()->Card_add(7);
+    Slider()->setValue(10);
+    Main->DeleteAllPlayers();
+    QCOMPARE(Tabs()->count(), 1);
+    QCOMPARE(Tabs()->tabText(0), QStringLiteral("1"));
+    QCOMPARE(Main->Players().size(), std::size_t(1));
+    TPlayer* Fresh = Main->CurrentPlayer();
+    QCOMPARE(Fresh, Main->Players()[0].get());
+    QCOMPARE(Fresh->Player(), 1);
+    QVERIFY(!Fresh->Card_bought(7));
+    QCOMPARE(Main->ButtonWidth(), Width);
+    QCOMPARE(CardOf(Main, 1, 1)->width(), qRound(Width));
+    // The slider follows the fresh player instead of showing the deleted player's treasury.
+    QCOMPARE(Slider()->value(), 0);
+    QCOMPARE(Fresh->Treasury(), 290);
+    QVERIFY(CardOf(Main, 1, 51)->isEnabled());
+    Click(Button("btnAdd"));
+    QCOMPARE(Tabs()->tabText(1), QStringLiteral("2"));
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmMain.moc"
