@@ -35,3 +35,27 @@ void TCardButton::resizeEvent(QResizeEvent* Event)
     for (QWidget* Child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         Child->setGeometry(rect());
 }
+
+// The face covers the whole button, so the button's own bevel and text are never seen.
+void TCardButton::paintEvent(QPaintEvent*)
+{
+}
+
+// The face shows the keyboard focus in place of the covered button.
+void TCardButton::focusInEvent(QFocusEvent* Event)
+{
+    QPushButton::focusInEvent(Event);
+    UpdateFace();
+}
+
+void TCardButton::focusOutEvent(QFocusEvent* Event)
+{
+    QPushButton::focusOutEvent(Event);
+    UpdateFace();
+}
+
+void TCardButton::UpdateFace()
+{
+    for (QWidget* Child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        Child->update();
+}

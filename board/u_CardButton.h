@@ -28,8 +28,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* Event) override;
+    void paintEvent(QPaintEvent* Event) override;
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
+    void UpdateFace();
+
     TCardHost* FHost;
     Handler FOnClick = nullptr;
     int FTag = 0;

@@ -47,12 +47,19 @@ void TColourRect::paintEvent(QPaintEvent*)
     const QColor Right = isEnabled() ? FColour1 : Washed(FColour1);
     if (Left == Right) {
         Painter.fillRect(rect(), Left);
-        return;
+    } else {
+        QLinearGradient Gradient(0, height() / 2.0, width(), height() / 2.0);
+        Gradient.setColorAt(0, Left);
+        Gradient.setColorAt(1, Right);
+        Painter.fillRect(rect(), Gradient);
     }
-    QLinearGradient Gradient(0, height() / 2.0, width(), height() / 2.0);
-    Gradient.setColorAt(0, Left);
-    Gradient.setColorAt(1, Right);
-    Painter.fillRect(rect(), Gradient);
+    // A card face stands in for its button, so it shows the button's keyboard focus.
+    if (parentWidget() && parentWidget()->hasFocus()) {
+        Painter.setPen(QPen(Qt::white, 1));
+        Painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        Painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        Painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void AddColourRect(QWidget* Panel, quint32 Colour, float X, float Y, float Width, float Height)

@@ -73,10 +73,10 @@ int ProfileInt(const QString& Raw, int Default)
     return static_cast<int>(Value);
 }
 
+// QSettings hands back the text of a key, except for an unquoted "a,b", which it splits into a
+// list whose text is empty, and for a value this process wrote, which it keeps as written (an int).
 int ProfileInt(const QVariant& Value, int Default)
 {
-    if (Value.typeId() != QMetaType::QString)
-        return Default;
     return ProfileInt(Value.toString(), Default);
 }
 

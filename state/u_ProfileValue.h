@@ -10,7 +10,7 @@ class QVariant;
 // digits after "$", "x", "X", "0x" or "0X" taken as a 32-bit pattern ("$FFFFFFFF" is -1).
 // Nothing may follow. Anything else gives Default.
 int ProfileInt(const QString& Text, int Default);
-// A QSettings value: only plain text is parsed; a list ("a,b") or other type gives Default.
+// A QSettings value, read as its text; a list ("a,b") gives Default.
 int ProfileInt(const QVariant& Value, int Default);
 // An integer that is not 0; Default when the text is not an integer.
 bool ProfileBool(const QVariant& Value, bool Default);

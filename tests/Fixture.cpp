@@ -10,16 +10,26 @@ void WindowsTest::initTestCase()
     QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
-void WindowsTest::init()
+void WindowsTest::StartProgram()
 {
     App = std::make_unique<Windows>();
     Main = &App->Main;
 }
 
-void WindowsTest::cleanup()
+void WindowsTest::EndProgram()
 {
     Main = nullptr;
     App.reset();
+}
+
+void WindowsTest::init()
+{
+    StartProgram();
+}
+
+void WindowsTest::cleanup()
+{
+    EndProgram();
 }
 
 TCardButton* CardOf(QWidget* Window, int Player, int Card)

@@ -32,6 +32,10 @@ struct Windows {
 class WindowsTest : public QObject {
     Q_OBJECT
 protected:
+    // What main() does, and the end of the program (without closing, so nothing is saved).
+    void StartProgram();
+    void EndProgram();
+
     TestHome Home;
     std::unique_ptr<Windows> App;
     TfrmMain* Main = nullptr;

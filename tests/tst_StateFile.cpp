@@ -1,0 +1,335 @@
+// The state file: values read as classic profile readers read them, the save at close, the
+// restore at start (and the file gone afterwards), damaged files, and saves that cannot be made.
+
+#include "Fixture.h"
+
+#include "state/u_ProfileValue.h"
+#include "state/u_StateFile.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+class TestStateFile : public WindowsTest {
+    Q_OBJECT
+private slots:
+    void profileInt_data();
+    void profileInt();
+    void profileBool_data();
+    void profileBool();
+    void aListIsNotAnInteger();
+    void firstStartEver();
+    void twoPlayersWithPotteryAndTheLock();
+    void roundTripKeepsOwnedCardsCreditsAndLock();
+    void damagedFiles_data();
+    void damagedFiles();
+    void savedOncePerRun();
+    void otherKeysInTheFileStay();
+    void unwritablePlaceSavesNothing();
+
+private:
+    // Closes the running program's main window (which saves) and starts it again.
+    void Restart();
+    void WriteStateFile(const QByteArray& Contents);
+};
+
+void TestStateFile::Restart()
+{
+    Main->close();
+    EndProgram();
+    StartProgram();
+}
+
+void TestStateFile::WriteStateFile(const QByteArray& Contents)
+{
+    QFile File(Home.StateFile());
+    QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    File.write(Contents);
+}
+
+void TestStateFile::profileInt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    const int D = -777; // the caller's default
+    QTest::newRow("decimal") << "42" << 42;
+    QTest::newRow("leading zero is decimal") << "010" << 10;
+    QTest::newRow("plus sign") << "+7" << 7;
+    QTest::newRow("negative") << "-15" << -15;
+    QTest::newRow("leading blanks") << "  42" << 42;
+    QTest::newRow("0x prefix") << "0x1E" << 30;
+    QTest::newRow("0X prefix, lower digits") << "0X1e" << 30;
+    QTest::newRow("dollar prefix") << "$1E" << 30;
+    QTest::newRow("x prefix") << "x10" << 16;
+    QTest::newRow("negative hex") << "-0x1E" << -30;
+    QTest::newRow("hex is a 32-bit pattern") << "$FFFFFFFF" << -1;
+    QTest::newRow("smallest integer") << "-2147483648" << std::numeric_limits<int>::min();
+    QTest::newRow("largest integer") << "2147483647" << std::numeric_limits<int>::max();
+    QTest::newRow("too large") << "2147483648" << D;
+    QTest::newRow("nine hex digits") << "$123456789" << D;
+    QTest::newRow("bare 0x") << "0x" << D;
+    QTest::newRow("trailing letters") << "12abc" << D;
+    QTest::newRow("trailing blank") << "12 " << D;
+    QTest::newRow("fraction") << "1.5" << D;
+    QTest::newRow("word") << "yes" << D;
+    QTest::newRow("true") << "true" << D;
+    QTest::newRow("empty") << "" << D;
+    QTest::newRow("sign alone") << "-" << D;
+}
+
+void TestStateFile::profileInt()
+{
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QCOMPARE(ProfileInt(text, -777), value);
+}
+
+void TestStateFile::profileBool_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("whenDefaultFalse");
+    QTest::addColumn<bool>("whenDefaultTrue");
+    QTest::newRow("1") << "1" << true << true;
+    QTest::newRow("2") << "2" << true << true;
+    QTest::newRow("-1") << "-1" << true << true;
+    QTest::newRow("0x1") << "0x1" << true << true;
+    QTest::newRow("0") << "0" << false << false;
+    QTest::newRow("yes") << "yes" << false << true;
+    QTest::newRow("true") << "true" << false << true;
+    QTest::newRow("empty") << "" << false << true;
+}
+
+void TestStateFile::profileBool()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, whenDefaultFalse);
+    QFETCH(bool, whenDefaultTrue);
+    QCOMPARE(ProfileBool(QVariant(text), false), whenDefaultFalse);
+    QCOMPARE(ProfileBool(QVariant(text), true), whenDefaultTrue);
+}
+
+void TestStateFile::aListIsNotAnInteger()
+{
+    QCOMPARE(ProfileInt(QVariant(), 5), 5);
+    QCOMPARE(ProfileInt(QVariant(QStringList{"1", "2"}), 5), 5);
+    QCOMPARE(ProfileInt(QVariant(QStringLiteral("12")), 5), 12);
+    QCOMPARE(ProfileInt(QVariant(12), 5), 12);
+}
+
+void TestStateFile::firstStartEver()
+{
+    QVERIFY(QDir(Home.Documents()).exists(QStringLiteral("tst_StateFile")));
+    QVERIFY(!QFile::exists(Home.StateFile()));
+    QCOMPARE(Child<QPushButton>(Main, "btnLock")->text(), QString());
+    Main->close();
+    const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
+    QCOMPARE(Ini.allKeys().size(), 2 + 56);
+    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini.value("main/purchase_lock").toString(), QStringLiteral("0"));
+    for (const char* Key : {"bonus_art", "bonus_civ", "bonus_cra", "bonus_rel", "bonus_sci"})
+        QCOMPARE(Ini.value(QStringLiteral("player0/") + Key).toString(), QStringLiteral("0"));
+    for (int Card = 1; Card <= CardCount; ++Card)
+        QCOMPARE(Ini.value(QStringLiteral("player0/card%1").arg(Card)).toString(), QStringLiteral("0"));
+}
+
+void TestStateFile::twoPlayersWithPotteryAndTheLock()
+{
+    QTest::mouseClick(CardOf(Main, 1, 9), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(Main, "btnBuyConfirm"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(Main, "btnLock"), Qt::LeftButton);
+    Main->close();
+    {
+        const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
+        QCOMPARE(Ini.allKeys().size(), 2 + 2 * 56);
+        QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
+        QCOMPARE(Ini.value("main/purchase_lock").toString(), QStringLiteral("1"));
+        const QStringList Credits0{"5", "0", "10", "0", "0"};
+        const QStringList Keys{"bonus_art", "bonus_civ", "bonus_cra", "bonus_rel", "bonus_sci"};
+        for (int g = 0; g < 5; ++g) {
+            QCOMPARE(Ini.value("player0/" + Keys[g]).toString(), Credits0[g]);
+            QCOMPARE(Ini.value("player1/" + Keys[g]).toString(), QStringLiteral("0"));
+        }
+        for (int Card = 1; Card <= CardCount; ++Card) {
+            QCOMPARE(Ini.value(QStringLiteral("player0/card%1").arg(Card)).toString(),
+                     QString::number(Card == 9 ? 1 : 0));
+            QCOMPARE(Ini.value(QStringLiteral("player1/card%1").arg(Card)).toString(), QStringLiteral("0"));
+        }
+    }
+    EndProgram();
+    StartProgram();
+    auto* Tabs = Child<QTabWidget>(Main, "tacMain");
+    QCOMPARE(Tabs->count(), 2);
+    QCOMPARE(Tabs->tabText(0), QStringLiteral("1"));
+    QCOMPARE(Tabs->tabText(1), QStringLiteral("2"));
+    QCOMPARE(Tabs->currentIndex(), 1);
+    QCOMPARE(Main->CurrentPlayer()->Player(), 2);
+    QVERIFY(Main->Players()[0]->Card_bought(9));
+    QCOMPARE(CardOf(Main, 1, 9)->pos(), QPoint(qRound(Main->ButtonWidth()), 0));
+    QVERIFY(Child<QPushButton>(Main, "btnLock")->isChecked());
+    QCOMPARE(Child<QPushButton>(Main, "btnLock")->text(), QStringLiteral("Lock"));
+    QVERIFY(!QFile::exists(Home.StateFile()));
+}
+
+void TestStateFile::roundTripKeepsOwnedCardsCreditsAndLock()
+{
+    TPlayer* First = Main->CurrentPlayer();
+    for (int Card : {9, 1, 3})
+        QTest::mouseClick(CardOf(Main, 1, Card), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(Main, "btnBuyConfirm"), Qt::LeftButton);
+    QTest::mouseClick(CardOf(Main, 1, 12), Qt::LeftButton); // selected only
+    First->setCredits({40, -5, 12, 0, 250});
+    First->setTreasury(100);
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+    Main->CurrentPlayer()->Card_add(51);
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+
+    Restart();
+    QCOMPARE(Main->Players().size(), std::size_t(3));
+    QCOMPARE(Main->CurrentPlayer()->Player(), 3);
+    const TPlayer& Restored = *Main->Players()[0];
+    QCOMPARE(Restored.Credits(), (GroupCredits{40, -5, 12, 0, 250}));
+    for (int Card = 1; Card <= CardCount; ++Card)
+        QCOMPARE(Restored.Card_bought(Card), Card == 1 || Card == 3 || Card == 9);
+    QVERIFY(Main->Players()[1]->Card_bought(51));
+    QCOMPARE(Main->Players()[1]->Credits(), (GroupCredits{20, 0, 20, 0, 0}));
+    // Baskets and treasuries are not kept.
+    QCOMPARE(Restored.CurrCost(), 0);
+    QCOMPARE(Restored.Treasury(), 290);
+    QCOMPARE(CardOf(Main, 1, 12)->x(), 0);
+    // The first player's page shows the stored credits, not the sums its cards gave.
+    QCOMPARE(LabelText(Main, "labBonus1_1"), QStringLiteral("Art: 40"));
+    QCOMPARE(LabelText(Main, "labBonus2_1"), QStringLiteral("Civ: -5"));
+    QCOMPARE(CardOf(Main, 1, 16)->text(), QStringLiteral("0) Coinage \u2022"));
+    // Owned cards were added in ascending id and keep that order at the top.
+    QCOMPARE(CardOf(Main, 1, 1)->y(), 0);
+    QCOMPARE(CardOf(Main, 1, 3)->y(), 24);
+    QCOMPARE(CardOf(Main, 1, 9)->y(), 48);
+    QVERIFY(!QFile::exists(Home.StateFile()));
+}
+
+void TestStateFile::damagedFiles_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<int>("players");
+    QTest::addColumn<bool>("lock");
+    QTest::addColumn<GroupCredits>("credits"); // of the first player
+    QTest::addColumn<QList<int>>("owned");     // by the first player
+
+    const QByteArray Pottery = "[player0]\ncard9=1\nbonus_art=5\nbonus_cra=10\n";
+    QTest::newRow("player_num missing") << QByteArray(Pottery) << 1 << false << GroupCredits{5, 0, 10, 0, 0}
+                                        << QList<int>{9};
+    QTest::newRow("player_num and section missing") << QByteArray("[main]\npurchase_lock=1\n") << 1 << true
+                                                    << GroupCredits{} << QList<int>{};
+    QTest::newRow("player_num 0, lock still read") << "[main]\nplayer_num=0\npurchase_lock=1\n" + Pottery << 1
+                                                   << true << GroupCredits{} << QList<int>{};
+    QTest::newRow("player_num negative") << "[main]\nplayer_num=-3\n" + Pottery << 1 << false << GroupCredits{}
+                                         << QList<int>{};
+    QTest::newRow("player_num beyond the sections") << "[main]\nplayer_num=3\n" + Pottery << 3 << false
+                                                    << GroupCredits{5, 0, 10, 0, 0} << QList<int>{9};
+    QTest::newRow("sections beyond player_num unread")
+        << "[main]\nplayer_num=2\n[player5]\ncard1=1\n" + Pottery << 2 << false << GroupCredits{5, 0, 10, 0, 0}
+        << QList<int>{9};
+    QTest::newRow("huge player_num bounded") << QByteArray("[main]\nplayer_num=2147483647\n") << MaxRestoredPlayers
+                                             << false << GroupCredits{} << QList<int>{};
+    QTest::newRow("card values") << QByteArray("[player0]\ncard1=2\ncard2=0x1\ncard3=yes\ncard4=-1\ncard5=0\n")
+                                 << 1 << false << GroupCredits{} << QList<int>{1, 2, 4};
+    QTest::newRow("credit values")
+        << QByteArray("[player0]\nbonus_art=0x1E\nbonus_civ=12abc\nbonus_cra=$1E\nbonus_rel=-5\nbonus_sci=010\n") << 1
+        << false << GroupCredits{30, 0, 30, -5, 10} << QList<int>{};
+    QTest::newRow("owned cards without credit keys") << QByteArray("[player0]\ncard5=1\ncard44=1\n") << 1 << false
+                                                     << GroupCredits{} << QList<int>{5, 44};
+    QTest::newRow("lock 2") << QByteArray("[main]\npurchase_lock=2\n") << 1 << true << GroupCredits{}
+                            << QList<int>{};
+    QTest::newRow("lock yes") << QByteArray("[main]\npurchase_lock=yes\n") << 1 << false << GroupCredits{}
+                              << QList<int>{};
+    QTest::newRow("empty file") << QByteArray() << 1 << false << GroupCredits{} << QList<int>{};
+    QTest::newRow("binary garbage") << QByteArray("\x00\xff\x13[\x7f=\n\x00\x01]]==\r\x80", 17) << 1 << false
+                                    << GroupCredits{} << QList<int>{};
+    QTest::newRow("duplicate keys: the last wins")
+        << QByteArray("[main]\nplayer_num=5\nplayer_num=2\n[player0]\ncard7=1\ncard7=0\n") << 2 << false
+        << GroupCredits{} << QList<int>{};
+    QTest::newRow("CRLF line ends") << QByteArray("[main]\r\nplayer_num=1\r\npurchase_lock=1\r\n[player0]\r\n"
+                                                  "card9=1\r\nbonus_cra=10\r\n")
+                                    << 1 << true << GroupCredits{0, 0, 10, 0, 0} << QList<int>{9};
+    QTest::newRow("a list where a number belongs") << QByteArray("[main]\nplayer_num=2,3\n") << 1 << false
+                                                   << GroupCredits{} << QList<int>{};
+}
+
+void TestStateFile::damagedFiles()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(int, players);
+    QFETCH(bool, lock);
+    QFETCH(GroupCredits, credits);
+    QFETCH(QList<int>, owned);
+    EndProgram();
+    WriteStateFile(contents);
+    StartProgram();
+    QCOMPARE(int(Main->Players().size()), players);
+    QCOMPARE(Child<QTabWidget>(Main, "tacMain")->count(), players);
+    QCOMPARE(Main->CurrentPlayer()->Player(), players);
+    QCOMPARE(Child<QPushButton>(Main, "btnLock")->isChecked(), lock);
+    QCOMPARE(Child<QPushButton>(Main, "btnLock")->text(), lock ? QStringLiteral("Lock") : QString());
+    const TPlayer& First = *Main->Players()[0];
+    QCOMPARE(First.Credits(), credits);
+    for (int Card = 1; Card <= CardCount; ++Card)
+        QCOMPARE(First.Card_bought(Card), owned.contains(Card));
+    for (std::size_t k = 1; k < Main->Players().size(); ++k)
+        QCOMPARE(Main->Players()[k]->Credits(), GroupCredits{});
+    QVERIFY(!QFile::exists(Home.StateFile()));
+}
+
+void TestStateFile::savedOncePerRun()
+{
+    Main->close();
+    QVERIFY(QFile::remove(Home.StateFile()));
+    Main->show();
+    Main->close();
+    QVERIFY(!QFile::exists(Home.StateFile()));
+}
+
+void TestStateFile::otherKeysInTheFileStay()
+{
+    // A file the last start could not delete: its other keys stay when the next save writes in.
+    WriteStateFile("[notes]\nwho=Ann\n[main]\nplayer_num=7\n[player3]\ncard1=1\n");
+    Main->CurrentPlayer()->Card_add(2);
+    QVERIFY(::WriteStateFile(Home.StateFile(), Main->Players(), false));
+    const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
+    QCOMPARE(Ini.value("notes/who").toString(), QStringLiteral("Ann"));
+    QCOMPARE(Ini.value("player3/card1").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini.value("player0/card2").toString(), QStringLiteral("1"));
+}
+
+void TestStateFile::unwritablePlaceSavesNothing()
+{
+    // The documents folder lies below a regular file, where no folder can be made.
+    const QString Blocker = Home.Documents() + QStringLiteral("/../blocker");
+    {
+        QFile File(Blocker);
+        QVERIFY(File.open(QIODevice::WriteOnly));
+    }
+    const QString Config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+    QVERIFY(QDir().mkpath(Config));
+    {
+        QFile Dirs(Config + QStringLiteral("/user-dirs.dirs"));
+        QVERIFY(Dirs.open(QIODevice::WriteOnly));
+        Dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/blocker/Documents\"\n");
+    }
+    const QStringList Before = QDir(Home.Documents() + "/..").entryList(QDir::AllEntries | QDir::Hidden);
+    QCOMPARE(StateFilePath(QStringLiteral("state.ini")), QString());
+    QVERIFY(!::WriteStateFile(Blocker + QStringLiteral("/sub/state.ini"), Main->Players(), true));
+    Main->close();
+    QVERIFY(Main->isHidden());
+    QCOMPARE(QDir(Home.Documents() + "/..").entryList(QDir::AllEntries | QDir::Hidden), Before);
+    QFile::remove(Config + QStringLiteral("/user-dirs.dirs"));
+    // With nowhere to keep a game, the next start is a fresh one.
+    EndProgram();
+    StartProgram();
+    QCOMPARE(Main->Players().size(), std::size_t(1));
+}
+
+QTEST_MAIN(TestStateFile)
+#include "tst_StateFile.moc"
