@@ -50,12 +50,12 @@ void ClickOnScreen(QWidget* Target, QPoint Local)
     QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {}, At);
 }
 
-WhenModalOpens::WhenModalOpens(std::function<void(QWidget*)> Answer)
+WhenModalOpens::WhenModalOpens(std::function<void(QWidget*)> Answer, const QMetaObject* Kind)
 {
     Timer.setInterval(0);
-    QObject::connect(&Timer, &QTimer::timeout, [this, Answer] {
+    QObject::connect(&Timer, &QTimer::timeout, [this, Answer, Kind] {
         QWidget* Modal = QApplication::activeModalWidget();
-        if (!Modal || !Modal->isVisible())
+        if (!Modal || !Modal->isVisible() || (Kind && !Modal->metaObject()->inherits(Kind)))
             return;
         Timer.stop();
         Answer(Modal);

@@ -65,10 +65,11 @@ QString LabelText(QWidget* Window, const QString& Name);
 // on top at that point gets it.
 void ClickOnScreen(QWidget* Target, QPoint Local = {});
 
-// While it lives, runs Answer once on the next modal window that opens (passed to it).
+// While it lives, runs Answer once on the next modal window that opens (passed to it), or on
+// the next one of the given kind.
 class WhenModalOpens {
 public:
-    explicit WhenModalOpens(std::function<void(QWidget*)> Answer);
+    explicit WhenModalOpens(std::function<void(QWidget*)> Answer, const QMetaObject* Kind = nullptr);
 
 private:
     QTimer Timer;

@@ -1,0 +1,196 @@
+// The credit editor, opened from the credit bar as a user opens it.
+
+#include "Fixture.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+class TestFrmBonus : public WindowsTest {
+    Q_OBJECT
+private slots:
+    void windowFrame();
+    void showsCreditsExactlyAndWritesTheSlider_data();
+    void showsCreditsExactlyAndWritesTheSlider();
+    void slidersChangeNothingUntilClose();
+    void closeBoxDropsTheEdits();
+    void recalcRebuildsAtOnce();
+    void deleteAllAnsweredNo();
+    void deleteAllAnsweredYes();
+
+private:
+    // Opens the editor by clicking the current player's credit bar and runs Steps in it.
+    void InEditor(const std::function<void(QWidget*)>& Steps);
+    QSlider* Slider(const char* Name) { return Child<QSlider>(&App->Bonus, Name); }
+    QString Label(const char* Name) { return Child<QLabel>(&App->Bonus, Name)->text(); }
+    void Click(const char* Name) { QTest::mouseClick(Child<QPushButton>(&App->Bonus, Name), Qt::LeftButton); }
+};
+
+void TestFrmBonus::InEditor(const std::function<void(QWidget*)>& Steps)
+{
+    bool Ran = false;
+    const WhenModalOpens Answer([&](QWidget* Editor) {
+        Steps(Editor);
+        Ran = true;
+        if (Editor->isVisible())
+            Editor->close();
+    });
+    const QString Bar = QStringLiteral("labBonus3_") + QString::number(Main->CurrentPlayer()->Player());
+    ClickOnScreen(Child<QWidget>(Main, Bar));
+    QVERIFY(Ran);
+    QVERIFY(!App->Bonus.isVisible());
+}
+
+void TestFrmBonus::windowFrame()
+{
+    QCOMPARE(App->Bonus.windowTitle(), QStringLiteral("Quorvane - Ver. 1.8.0.0"));
+    QCOMPARE(App->Bonus.size(), QSize(384, 567));
+    QCOMPARE(App->Bonus.minimumSize(), App->Bonus.maximumSize());
+    QCOMPARE(Child<QPushButton>(&App->Bonus, "btnRestart")->text(), QStringLiteral("Delete all players"));
+    QCOMPARE(Child<QPushButton>(&App->Bonus, "btnRestart")->geometry(), QRect(8, 403, 368, 44));
+    QCOMPARE(Child<QWidget>(&App->Bonus, "panRel")->geometry(), QRect(-1, 240, 385, 81));
+    QCOMPARE(Slider("trbSci")->geometry(), QRect(8, 32, 369, 32));
+    QCOMPARE(Label("labArt"), QStringLiteral("Arts: 0"));
+}
+
+void TestFrmBonus::showsCreditsExactlyAndWritesTheSlider_data()
+{
+    QTest::addColumn<int>("credit");
+    QTest::addColumn<int>("sliderShows");
+    QTest::newRow("a multiple of 5") << 35 << 35;
+    QTest::newRow("not a multiple of 5") << 12 << 10;
+    QTest::newRow("rounded up") << 13 << 15;
+    QTest::newRow("above 250") << 300 << 250;
+    QTest::newRow("negative") << -5 << 0;
+}
+
+void TestFrmBonus::showsCreditsExactlyAndWritesTheSlider()
+{
+    QFETCH(int, credit);
+    QFETCH(int, sliderShows);
+    TPlayer* Player = Main->CurrentPlayer();
+    Player->setCredits({credit, 0, 0, 0, credit});
+    InEditor([&](QWidget*) {
+        QCOMPARE(Label("labArt"), QStringLiteral("Arts: ") + QString::number(credit));
+        QCOMPARE(Label("labSci"), QStringLiteral("Science: ") + QString::number(credit));
+        QCOMPARE(Slider("trbArt")->value() * 5, sliderShows);
+        QCOMPARE(Label("labCiv"), QStringLiteral("Civics: 0"));
+        Click("btnClose");
+    });
+    QCOMPARE(Player->Credits(), (GroupCredits{sliderShows, 0, 0, 0, sliderShows}));
+    QCOMPARE(LabelText(Main, "labBonus1_1"), QStringLiteral("Art: ") + QString::number(sliderShows));
+}
+
+void TestFrmBonus::slidersChangeNothingUntilClose()
+{
+    TPlayer* Player = Main->CurrentPlayer();
+    Player->setBonArt(35);
+    InEditor([&](QWidget*) {
+        QTest::keyClick(Slider("trbCiv"), Qt::Key_End); // 250
+        Slider("trbCiv")->setSliderDown(true);
+        Slider("trbCiv")->setSliderPosition(24); // dragged to 120
+        QCOMPARE(Label("labCiv"), QStringLiteral("Civics: 120"));
+        Slider("trbCiv")->setSliderDown(false);
+        QCOMPARE(Player->BonCiv(), 0);
+        QCOMPARE(LabelText(Main, "labBonus2_1"), QStringLiteral("Civ: 0"));
+        QCOMPARE(CardOf(Main, 1, 4)->text(), QStringLiteral("50) Urbanism \u2022"));
+        Click("btnClose");
+    });
+    QCOMPARE(Player->Credits(), (GroupCredits{35, 120, 0, 0, 0}));
+    QCOMPARE(LabelText(Main, "labBonus2_1"), QStringLiteral("Civ: 120"));
+    QCOMPARE(CardOf(Main, 1, 4)->text(), QStringLiteral("0) Urbanism \u2022"));
+}
+
+void TestFrmBonus::closeBoxDropsTheEdits()
+{
+    TPlayer* Player = Main->CurrentPlayer();
+    Player->setBonRel(20);
+    InEditor([&](QWidget* Editor) {
+        QTest::keyClick(Slider("trbRel"), Qt::Key_End);
+        QTest::keyClick(Slider("trbArt"), Qt::Key_End);
+        QCOMPARE(Label("labRel"), QStringLiteral("Religion: 250"));
+        Editor->close(); // the title bar's close box
+    });
+    QCOMPARE(Player->Credits(), (GroupCredits{0, 0, 0, 20, 0}));
+    // The next opening starts from the player's credits again.
+    InEditor([&](QWidget*) { QCOMPARE(Label("labRel"), QStringLiteral("Religion: 20")); });
+}
+
+void TestFrmBonus::recalcRebuildsAtOnce()
+{
+    TPlayer* Player = Main->CurrentPlayer();
+    Player->Card_add(1);
+    Player->Card_add(2);
+    Player->setCredits({90, 90, 90, 90, 90});
+    Player->Card_work();
+    InEditor([&](QWidget* Editor) {
+        Click("btnRecalc");
+        QCOMPARE(Label("labArt"), QStringLiteral("Arts: 10"));
+        QCOMPARE(Label("labCiv"), QStringLiteral("Civics: 0"));
+        QCOMPARE(Label("labCra"), QStringLiteral("Crafts: 10"));
+        QCOMPARE(Label("labRel"), QStringLiteral("Religion: 5"));
+        QCOMPARE(Label("labSci"), QStringLiteral("Science: 0"));
+        QCOMPARE(Player->Credits(), (GroupCredits{10, 0, 10, 5, 0}));
+        QCOMPARE(LabelText(Main, "labBonus1_1"), QStringLiteral("Art: 90")); // board not yet redrawn
+        Editor->close();
+    });
+    // Leaving by the close box does not undo the recalculation.
+    QCOMPARE(Player->Credits(), (GroupCredits{10, 0, 10, 5, 0}));
+}
+
+void TestFrmBonus::deleteAllAnsweredNo()
+{
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+    Main->CurrentPlayer()->Card_add(5);
+    QString Question;
+    InEditor([&](QWidget* Editor) {
+        const WhenModalOpens Box(
+            [&](QWidget* Modal) {
+                auto* MessageBox = qobject_cast<QMessageBox*>(Modal);
+                Question = MessageBox->text();
+                const QMessageBox::Icon Icon = MessageBox->icon();
+                QTest::mouseClick(MessageBox->button(QMessageBox::No), Qt::LeftButton);
+                QCOMPARE(Icon, QMessageBox::Information);
+            },
+            &QMessageBox::staticMetaObject);
+        Click("btnRestart");
+        QVERIFY(Editor->isVisible());
+    });
+    QCOMPARE(Question, QStringLiteral("Are you sure?"));
+    QCOMPARE(Main->Players().size(), std::size_t(2));
+    QVERIFY(Main->CurrentPlayer()->Card_bought(5));
+}
+
+void TestFrmBonus::deleteAllAnsweredYes()
+{
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+    Main->CurrentPlayer()->Card_add(5);
+    InEditor([&](QWidget* Editor) {
+        QTest::keyClick(Slider("trbArt"), Qt::Key_End);
+        const WhenModalOpens Box(
+            [&](QWidget* Modal) {
+                auto* MessageBox = qobject_cast<QMessageBox*>(Modal);
+                QTest::mouseClick(MessageBox->button(QMessageBox::Yes), Qt::LeftButton);
+            },
+            &QMessageBox::staticMetaObject);
+        Click("btnRestart");
+        QVERIFY(!Editor->isVisible());
+    });
+    auto* Tabs = Child<QTabWidget>(Main, "tacMain");
+    QCOMPARE(Tabs->count(), 1);
+    QCOMPARE(Tabs->tabText(0), QStringLiteral("1"));
+    QCOMPARE(Main->Players().size(), std::size_t(1));
+    QCOMPARE(Main->CurrentPlayer()->Credits(), GroupCredits{});
+    QVERIFY(!Main->CurrentPlayer()->Card_bought(5));
+    // The editor works on the fresh player next time.
+    InEditor([&](QWidget*) {
+        QTest::keyClick(Slider("trbSci"), Qt::Key_End);
+        Click("btnClose");
+    });
+    QCOMPARE(Main->CurrentPlayer()->BonSci(), 250);
+}
+
+QTEST_MAIN(TestFrmBonus)
+#include "tst_frmBonus.moc"
