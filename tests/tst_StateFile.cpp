@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QTest>
 
+#include <csignal>
+
 class TestStateFile : public WindowsTest {
     Q_OBJECT
 private slots:
@@ -25,6 +27,8 @@ private slots:
     void damagedFiles_data();
     void damagedFiles();
     void savedOncePerRun();
+    void terminationSignalClosesInOrder_data();
+    void terminationSignalClosesInOrder();
     void otherKeysInTheFileStay();
     void unwritablePlaceSavesNothing();
 
@@ -288,6 +292,37 @@ void TestStateFile::savedOncePerRun()
     Main->show();
     Main->close();
     QVERIFY(!QFile::exists(Home.StateFile()));
+}
+
+void TestStateFile::terminationSignalClosesInOrder_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("editorOpen");
+    QTest::newRow("SIGTERM") << SIGTERM << false;
+    QTest::newRow("SIGINT") << SIGINT << false;
+    QTest::newRow("SIGTERM over the credit editor") << SIGTERM << true;
+}
+
+void TestStateFile::terminationSignalClosesInOrder()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, editorOpen);
+    Main->CurrentPlayer()->Card_add(17);
+    if (editorOpen) {
+        bool EditorClosed = false;
+        const WhenModalOpens Answer([&](QWidget* Editor) {
+            ::raise(signal);
+            QTRY_VERIFY(!Editor->isVisible());
+            EditorClosed = true;
+        });
+        ClickOnScreen(Child<QWidget>(Main, "panBonus1"), {2, 2});
+        QVERIFY(EditorClosed);
+    } else {
+        ::raise(signal);
+    }
+    QTRY_VERIFY(Main->isHidden());
+    const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
+    QCOMPARE(Ini.value("player0/card17").toString(), QStringLiteral("1"));
 }
 
 void TestStateFile::otherKeysInTheFileStay()
