@@ -103,6 +103,10 @@ void PaintCardFace(QWidget* Button, quint8 Scheme)
     // The button is the label's buddy, so the label shows the text as the button would: the
     // doubled ampersand of "Drama && Poetry" reads as one.
     Label->setBuddy(Button);
+    // A little smaller than the window's text, so that the longest priced caption fits.
+    QFont Font = Label->font();
+    Font.setPointSizeF(Font.pointSizeF() * 0.92);
+    Label->setFont(Font);
     // The text sits in the middle of the face, where a gradient is the mix of its two colours.
     SetTextColourOn(Label, Midpoint(Colour, Colour1));
     Label->setGeometry(Button->rect());

@@ -20,6 +20,7 @@ private slots:
     void labelsCountOwnedCardsOnly_data();
     void labelsCountOwnedCardsOnly();
     void faceAndAccessibleNameFollowTheText();
+    void everyPricedCaptionFitsItsButton();
     void eachPlayerHasItsOwnButtons();
     void nestedCallDuringRedrawDoesNothing();
 
@@ -179,6 +180,15 @@ void TestTPlayerView::faceAndAccessibleNameFollowTheText()
     // A click anywhere on the face reaches the button beneath it.
     ClickOnScreen(CardOf(Main, 1, 13), {4, 4});
     QCOMPARE(Column(13), qRound(Main->ButtonWidth() / 2));
+}
+
+void TestTPlayerView::everyPricedCaptionFitsItsButton()
+{
+    for (int id = 1; id <= CardCount; ++id) {
+        QLabel* Face = CardOf(Main, 1, id)->FaceLabel();
+        const int Needed = Face->fontMetrics().horizontalAdvance(QString(Face->text()).replace("&&", "&"));
+        QVERIFY2(Needed <= Face->width(), qPrintable(Face->text()));
+    }
 }
 
 void TestTPlayerView::eachPlayerHasItsOwnButtons()
