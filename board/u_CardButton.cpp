@@ -10,10 +10,13 @@ TCardButton::TCardButton(QWidget* Parent, TCardHost* Host)
 {
     // Keyboard users reach the cards with Tab; a mouse click does not leave a focus frame.
     setFocusPolicy(Qt::TabFocus);
-    connect(this, &QPushButton::clicked, this, [this] {
-        if (FHost && FOnClick)
-            (FHost->*FOnClick)(this);
-    });
+    connect(this, &QPushButton::clicked, this, &TCardButton::RunOnClick);
+}
+
+void TCardButton::RunOnClick()
+{
+    if (FHost && FOnClick)
+        (FHost->*FOnClick)(this);
 }
 
 QLabel* TCardButton::FaceLabel() const

@@ -33,6 +33,7 @@ protected:
     void focusOutEvent(QFocusEvent* Event) override;
 
 private:
+    void RunOnClick();
     void UpdateFace();
 
     TCardHost* FHost;

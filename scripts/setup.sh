@@ -4,6 +4,7 @@ set -euo pipefail
 
 QUORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QUORVANE_BUILD="$QUORVANE_ROOT/build"
+QUORVANE_CMAKE_ARGS=(-DCMAKE_BUILD_TYPE=Release)
 
 quorvane_install() {
     local missing=()
@@ -20,6 +21,6 @@ quorvane_install() {
 
 quorvane_build() {
     quorvane_install g++ make cmake qt6-base-dev fonts-dejavu-core "$@"
-    cmake -S "$QUORVANE_ROOT" -B "$QUORVANE_BUILD" -DCMAKE_BUILD_TYPE=Release
+    cmake -S "$QUORVANE_ROOT" -B "$QUORVANE_BUILD" "${QUORVANE_CMAKE_ARGS[@]}"
     cmake --build "$QUORVANE_BUILD" -j"$(nproc)"
 }

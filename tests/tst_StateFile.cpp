@@ -249,8 +249,9 @@ void TestStateFile::damagedFiles_data()
     QTest::newRow("lock yes") << QByteArray("[main]\npurchase_lock=yes\n") << 1 << false << GroupCredits{}
                               << QList<int>{};
     QTest::newRow("empty file") << QByteArray() << 1 << false << GroupCredits{} << QList<int>{};
-    QTest::newRow("binary garbage") << QByteArray("\x00\xff\x13[\x7f=\n\x00\x01]]==\r\x80", 17) << 1 << false
-                                    << GroupCredits{} << QList<int>{};
+    static const char Garbage[] = "\x00\xff\x13[\x7f=\n\x00\x01]]==\r\x80[main]\x00player_num=7";
+    QTest::newRow("binary garbage") << QByteArray(Garbage, sizeof Garbage - 1) << 1 << false << GroupCredits{}
+                                    << QList<int>{};
     QTest::newRow("duplicate keys: the last wins")
         << QByteArray("[main]\nplayer_num=5\nplayer_num=2\n[player0]\ncard7=1\ncard7=0\n") << 2 << false
         << GroupCredits{} << QList<int>{};
