@@ -7,6 +7,9 @@
 class QLabel;
 class TCardHost;
 
+// Card buttons are this high, and the board's rows with them.
+inline constexpr int CardButtonHeight = 24;
+
 class TCardButton : public QPushButton {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "board/u_DM.h"
 
+#include "board/u_CardButton.h"
 #include "board/u_CardHost.h"
 #include "board/u_ColourRect.h"
 #include "board/u_Panel.h"
@@ -85,10 +86,10 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
     }
     auto* Board = new QWidget;
     Board->setObjectName(QStringLiteral("board"));
-    Board->setFixedSize(qRound(2 * frmPara->ButtonWidth()), CardCount * BarHeight);
+    Board->setFixedSize(qRound(2 * frmPara->ButtonWidth()), CardCount * CardButtonHeight);
     ScrollBox->setWidget(Board);
     // The first tab is on screen as soon as it is added; what was built on it since needs showing.
-    for (QWidget* Part : {static_cast<QWidget*>(SummaryBar), static_cast<QWidget*>(CreditBar), static_cast<QWidget*>(ScrollBox)})
+    for (QWidget* Part : std::initializer_list<QWidget*>{SummaryBar, CreditBar, ScrollBox})
         Part->show();
 
     auto Player = std::make_unique<TPlayer>(frmPara);

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int RowHeight = 24;
-
 void SetLabel(QLabel* Label, const QString& Text)
 {
     if (Label)
@@ -45,7 +43,7 @@ void TPlayer::Card_show()
     int OwnedCount = 0;
     int Points = 0;
     for (int id = 1; id <= CardCount; ++id) {
-        const int y = (Row[id] - 1) * RowHeight;
+        const int y = (Row[id] - 1) * CardButtonHeight;
         TCardButton* Button = CardButton(id);
         switch (Card_have[id]) {
         case CardState::Available:
@@ -81,7 +79,7 @@ TCardButton* TPlayer::CreateCardButton(int id, int y)
     auto* Button = new TCardButton(FScrollBox->widget(), FOwner);
     Button->setObjectName(QStringLiteral("card_") + QString::number(id));
     Button->setText(CardCaption(id));
-    Button->setGeometry(qRound(Width), y, qRound(Width), RowHeight);
+    Button->setGeometry(qRound(Width), y, qRound(Width), CardButtonHeight);
     Button->setTag(id);
     Button->setTagFloat(static_cast<float>(FPlayer));
     Button->setOnClick(&TCardHost::CardRemove);
