@@ -20,6 +20,7 @@ private slots:
     void infoModeShowsAnyCardAndReleasesItself();
     void lockBlocksTakingBackOnly();
     void clickActsOnTheButtonsOwnPlayer();
+    void clickFromNoCardOrNoPlayerDoesNothing();
     void confirmAndCancelActOnTheCurrentPlayer();
     void deleteAllStartsOverAtPlayerOne();
 
@@ -192,6 +193,19 @@ void TestFrmMain::clickActsOnTheButtonsOwnPlayer()
     QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 50"));
     QCOMPARE(Second->CurrCost(), 0);
     QCOMPARE(CardOf(Main, 2, 4)->x(), 0);
+}
+
+void TestFrmMain::clickFromNoCardOrNoPlayerDoesNothing()
+{
+    TPlayer* Player = Main->CurrentPlayer();
+    Main->CardAdd(Button("btnAdd"));
+    Main->CardRemove(nullptr);
+    TCardButton* Card = CardOf(Main, 1, 7);
+    Card->setTagFloat(2); // a player that does not exist
+    QTest::mouseClick(Card, Qt::LeftButton);
+    QCOMPARE(Main->Players().size(), std::size_t(1));
+    QCOMPARE(Player->CurrCost(), 0);
+    QCOMPARE(Card->x(), 0);
 }
 
 void TestFrmMain::confirmAndCancelActOnTheCurrentPlayer()
