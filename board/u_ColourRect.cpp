@@ -6,6 +6,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <cmath>
+
 TColourRect::TColourRect(QWidget* Parent, QColor Colour, QColor Colour1)
     : QWidget(Parent)
     , FColour(Colour)
@@ -17,25 +19,24 @@ TColourRect::TColourRect(QWidget* Parent, QColor Colour, QColor Colour1)
 
 namespace {
 
+// A share Part of B mixed into A.
+QColor Mix(QColor A, QColor B, double Part)
+{
+    const auto Channel = [Part](double a, double b) { return a * (1 - Part) + b * Part; };
+    return QColor::fromRgbF(Channel(A.redF(), B.redF()), Channel(A.greenF(), B.greenF()),
+                            Channel(A.blueF(), B.blueF()));
+}
+
 // A disabled card must not look like an enabled one under its opaque face: wash it out.
 QColor Washed(QColor Colour)
 {
-    constexpr double Keep = 0.35;
-    const QColor Grey(0xD8, 0xD8, 0xD8);
-    return QColor::fromRgbF(Colour.redF() * Keep + Grey.redF() * (1 - Keep),
-                            Colour.greenF() * Keep + Grey.greenF() * (1 - Keep),
-                            Colour.blueF() * Keep + Grey.blueF() * (1 - Keep));
+    return Mix(Colour, QColor(0xD8, 0xD8, 0xD8), 0.65);
 }
 
 double Luminance(QColor Colour)
 {
     const auto Channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
     return 0.2126 * Channel(Colour.redF()) + 0.7152 * Channel(Colour.greenF()) + 0.0722 * Channel(Colour.blueF());
-}
-
-QColor Midpoint(QColor A, QColor B)
-{
-    return QColor::fromRgbF((A.redF() + B.redF()) / 2, (A.greenF() + B.greenF()) / 2, (A.blueF() + B.blueF()) / 2);
 }
 
 } // namespace
@@ -108,6 +109,6 @@ void PaintCardFace(QWidget* Button, quint8 Scheme)
     Font.setPointSizeF(Font.pointSizeF() * 0.92);
     Label->setFont(Font);
     // The text sits in the middle of the face, where a gradient is the mix of its two colours.
-    SetTextColourOn(Label, Midpoint(Colour, Colour1));
+    SetTextColourOn(Label, Mix(Colour, Colour1, 0.5));
     Label->setGeometry(Button->rect());
 }
