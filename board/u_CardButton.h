@@ -22,7 +22,6 @@ public:
     float TagFloat() const { return FTagFloat; }
     void setTagFloat(float Value) { FTagFloat = Value; }
     void setOnClick(Handler Value) { FOnClick = Value; }
-    Handler OnClick() const { return FOnClick; }
 
     // The label of the face, which is what the user reads.
     QLabel* FaceLabel() const;

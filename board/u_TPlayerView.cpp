@@ -25,6 +25,15 @@ QString PricedText(int Price, int id)
     return QString::number(Price) + QStringLiteral(") ") + CardCaption(id);
 }
 
+// The three columns differ only in these values; the face label always repeats the text.
+void Place(TCardButton* Button, const QString& Text, int x, int y, TCardButton::Handler OnClick, bool Enabled)
+{
+    Button->setCardText(Text);
+    Button->move(x, y);
+    Button->setOnClick(OnClick);
+    Button->setEnabled(Enabled);
+}
+
 } // namespace
 
 void TCardButtonDeleter::operator()(TCardButton* Button) const
@@ -91,26 +100,17 @@ TCardButton* TPlayer::CreateCardButton(int id, int y)
 
 void TPlayer::PlaceOwned(TCardButton* Button, int id, int y)
 {
-    Button->setCardText(CardCaption(id));
-    Button->move(qRound(FOwner->ButtonWidth()), y);
-    Button->setOnClick(&TCardHost::CardRemove);
-    Button->setEnabled(true);
+    Place(Button, CardCaption(id), qRound(FOwner->ButtonWidth()), y, &TCardHost::CardRemove, true);
 }
 
 void TPlayer::PlaceSelected(TCardButton* Button, int id, int y)
 {
-    Button->setCardText(PricedText(Card_cost[id], id));
-    Button->move(qRound(FOwner->ButtonWidth() / 2), y);
-    Button->setOnClick(&TCardHost::CardRemove);
-    Button->setEnabled(true);
+    Place(Button, PricedText(Card_cost[id], id), qRound(FOwner->ButtonWidth() / 2), y, &TCardHost::CardRemove, true);
 }
 
 void TPlayer::PlaceAvailable(TCardButton* Button, int id, int y, bool Enabled)
 {
-    Button->setCardText(PricedText(Card_cost[id], id));
-    Button->move(0, y);
-    Button->setOnClick(&TCardHost::CardAdd);
-    Button->setEnabled(Enabled);
+    Place(Button, PricedText(Card_cost[id], id), 0, y, &TCardHost::CardAdd, Enabled);
 }
 
 void TPlayer::InfoCards_show(int iPara)
