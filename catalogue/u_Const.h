@@ -14,7 +14,7 @@ inline constexpr int TreasuryMax = 290;
 
 struct GroupInfo {
     const char* FullLabel;  // "Arts", shown in the credit editor and the card information window
-    const char* ShortLabel; // "Art", shown in a player's credit bar
+    const char* ShortLabel; // "Art", shown in a player's credit bar and naming the group's widgets
     quint32 Colour;         // ARGB
 };
 

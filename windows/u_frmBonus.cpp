@@ -1,7 +1,7 @@
 #include "windows/u_frmBonus.h"
 
 #include "ledger/u_TPlayer.h"
-#include "windows/u_Version.h"
+#include "windows/u_WindowFrame.h"
 #include "windows/u_frmMain.h"
 
 #include <QLabel>
@@ -11,18 +11,9 @@
 
 namespace {
 
-constexpr std::array<const char*, GroupCount> SliderNames{"trbArt", "trbCiv", "trbCra", "trbRel", "trbSci"};
 // The sliders move in steps of 5 credits up to 250; their positions are those steps.
 constexpr int CreditStep = 5;
 constexpr int CreditMax = 250;
-
-QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, int Top)
-{
-    auto* Button = new QPushButton(Text, Parent);
-    Button->setObjectName(QLatin1String(Name));
-    Button->setGeometry(8, Top, 368, 44);
-    return Button;
-}
 
 } // namespace
 
@@ -39,7 +30,7 @@ void TfrmBonus::FormCreate()
     Rows = MakeColourRows(this, 0, 81);
     for (int g = 0; g < GroupCount; ++g) {
         auto* Slider = new QSlider(Qt::Horizontal, Rows[g].Panel);
-        Slider->setObjectName(QLatin1String(SliderNames[g]));
+        Slider->setObjectName(QStringLiteral("trb") + QLatin1String(Groups[g].ShortLabel));
         Slider->setGeometry(8, 32, 369, 32);
         Slider->setRange(0, CreditMax / CreditStep);
         Slider->setPageStep(2);
@@ -50,9 +41,9 @@ void TfrmBonus::FormCreate()
                 [this, g](int Position) { Rows[g].Label->setText(RowText(g, Position * CreditStep)); });
         Sliders[g] = Slider;
     }
-    btnRestart = MakeButton(this, "btnRestart", QStringLiteral("Delete all players"), 403);
-    btnRecalc = MakeButton(this, "btnRecalc", QStringLiteral("Recalc"), 475);
-    btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), 520);
+    btnRestart = MakeButton(this, "btnRestart", QStringLiteral("Delete all players"), {8, 403, 368, 44});
+    btnRecalc = MakeButton(this, "btnRecalc", QStringLiteral("Recalc"), {8, 475, 368, 44});
+    btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), {8, 520, 368, 44});
     for (int g = 0; g + 1 < GroupCount; ++g)
         setTabOrder(Sliders[g], Sliders[g + 1]);
     setTabOrder(Sliders[GroupCount - 1], btnRestart);

@@ -1,7 +1,7 @@
 #include "windows/u_frmInfo.h"
 
 #include "catalogue/u_Function.h"
-#include "windows/u_Version.h"
+#include "windows/u_WindowFrame.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -51,9 +51,7 @@ void TfrmInfo::FormCreate()
     memDesc->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memDesc->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    btnClose->setGeometry(8, 520, 368, 44);
+    btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), {8, 520, 368, 44});
     btnClose->setDefault(true);
     setTabOrder(btnClose, memDesc);
     connect(btnClose, &QPushButton::clicked, this, &TfrmInfo::btnCloseClick);

@@ -5,7 +5,7 @@
 #include "ledger/u_TPlayer.h"
 #include "state/u_StateFile.h"
 #include "windows/u_Shutdown.h"
-#include "windows/u_Version.h"
+#include "windows/u_WindowFrame.h"
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 
@@ -24,14 +24,6 @@ const QString StateFileName = QStringLiteral("state.ini");
 // The treasury slider moves in steps of 5 points: its positions are treasury steps, its top
 // (position 0) a full treasury.
 constexpr int TreasuryStep = 5;
-
-QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, QRect Geometry)
-{
-    auto* Button = new QPushButton(Text, Parent);
-    Button->setObjectName(QLatin1String(Name));
-    Button->setGeometry(Geometry);
-    return Button;
-}
 
 } // namespace
 

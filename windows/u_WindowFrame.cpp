@@ -1,6 +1,7 @@
-#include "windows/u_Version.h"
+#include "windows/u_WindowFrame.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -20,4 +21,12 @@ void SetUpWindowFrame(QWidget* Window, int ClientWidth, int ClientHeight)
         Frame.moveCenter(Screen->availableGeometry().center());
         Window->move(Frame.topLeft());
     }
+}
+
+QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, QRect Geometry)
+{
+    auto* Button = new QPushButton(Text, Parent);
+    Button->setObjectName(QLatin1String(Name));
+    Button->setGeometry(Geometry);
+    return Button;
 }
