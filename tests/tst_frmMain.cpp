@@ -4,6 +4,7 @@
 #include "Fixture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabBar>
@@ -23,6 +24,7 @@ private slots:
     void clickFromNoCardOrNoPlayerDoesNothing();
     void confirmAndCancelActOnTheCurrentPlayer();
     void deleteAllStartsOverAtPlayerOne();
+    void extremeCreditsMakeCardsDearNeverFree();
 
 private:
     QPushButton* Button(const char* Name) { return Child<QPushButton>(Main, Name); }
@@ -247,6 +249,33 @@ void TestFrmMain::deleteAllStartsOverAtPlayerOne()
     QVERIFY(CardOf(Main, 1, 51)->isEnabled());
     Click(Button("btnAdd"));
     QCOMPARE(Tabs()->tabText(1), QStringLiteral("2"));
+}
+
+// A hand-edited state file with credits at the 32-bit limits: nothing wraps round at start, on
+// the board or when an owned card is taken back.
+void TestFrmMain::extremeCreditsMakeCardsDearNeverFree()
+{
+    EndProgram();
+    {
+        QFile File(Home.StateFile());
+        QVERIFY(File.open(QIODevice::WriteOnly));
+        File.write("[player0]\ncard3=1\nbonus_art=-2147483648\nbonus_civ=-2147483646\nbonus_cra=2147483647\n");
+    }
+    StartProgram();
+    TCardButton* Music = CardOf(Main, 1, 14); // Arts
+    QVERIFY(Music->text().startsWith(QStringLiteral("2147483647) ")));
+    QVERIFY(!Music->isEnabled());
+    QVERIFY(CardOf(Main, 1, 1)->text().startsWith(QStringLiteral("0) "))); // Crafts
+    // Sculpture gives Arts 10 and Civics 5; taking it back stops both at the lower limit.
+    Click(CardOf(Main, 1, 3));
+    QVERIFY(!Main->CurrentPlayer()->Card_bought(3));
+    QCOMPARE(LabelText(Main, "labBonus1_1"), QStringLiteral("Art: -2147483648"));
+    QCOMPARE(LabelText(Main, "labBonus2_1"), QStringLiteral("Civ: -2147483648"));
+    QCOMPARE(LabelText(Main, "labBonus3_1"), QStringLiteral("Cra: 2147483647"));
+    QVERIFY(CardOf(Main, 1, 3)->text().startsWith(QStringLiteral("2147483647) ")));
+    Click(CardOf(Main, 1, 1));
+    Click(CardOf(Main, 1, 6)); // Masonry, Crafts
+    QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 0"));
 }
 
 QTEST_MAIN(TestFrmMain)
