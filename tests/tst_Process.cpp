@@ -1,5 +1,5 @@
-// The built program as a separate process: SIGTERM and SIGINT end it in order, with status 0
-// and a correct state file, and the next run restores that file and deletes it.
+// The built program as a separate process: SIGTERM, SIGINT, SIGHUP and SIGQUIT end it in order,
+// with status 0 and a correct state file, and the next run restores that file and deletes it.
 
 #include <QDir>
 #include <QProcess>
@@ -15,12 +15,14 @@ private slots:
     void signalEndsTheProgramAndSavesTheGame_data();
     void signalEndsTheProgramAndSavesTheGame();
     void nextRunRestoresTheFileAndDeletesIt();
+    void hangUpIgnoredAtStartKeepsTheProgramRunning();
 
 private:
     // Starts the program in the temporary home and waits until its state folder exists: the
     // program makes it after its signal handling is in place. With a state file waiting, the
-    // folder is there already; the caller then waits for the file to go instead.
-    void Start(QProcess& Program);
+    // folder is there already; the caller then waits for the file to go instead. The program
+    // gets SIGHUP as it is by default, or ignored as under nohup.
+    void Start(QProcess& Program, bool IgnoreHangUp = false);
     void EndWith(QProcess& Program, int Signal);
     QString StateFolder() const { return Home.path() + QStringLiteral("/Documents/quorvane"); }
     QString StateFile() const { return StateFolder() + QStringLiteral("/state.ini"); }
@@ -28,8 +30,9 @@ private:
     QTemporaryDir Home;
 };
 
-void TestProcess::Start(QProcess& Program)
+void TestProcess::Start(QProcess& Program, bool IgnoreHangUp)
 {
+    Program.setChildProcessModifier([IgnoreHangUp] { ::signal(SIGHUP, IgnoreHangUp ? SIG_IGN : SIG_DFL); });
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
     Environment.insert(QStringLiteral("HOME"), Home.path());
     Environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Home.path() + QStringLiteral("/.config"));
@@ -54,6 +57,8 @@ void TestProcess::signalEndsTheProgramAndSavesTheGame_data()
     QTest::addColumn<int>("signal");
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGQUIT") << SIGQUIT;
 }
 
 void TestProcess::signalEndsTheProgramAndSavesTheGame()
@@ -90,6 +95,18 @@ void TestProcess::nextRunRestoresTheFileAndDeletesIt()
     QCOMPARE(Ini.value("player0/card9").toString(), QStringLiteral("1"));
     QCOMPARE(Ini.value("player0/bonus_cra").toString(), QStringLiteral("10"));
     QCOMPARE(Ini.value("player1/card9").toString(), QStringLiteral("0"));
+}
+
+void TestProcess::hangUpIgnoredAtStartKeepsTheProgramRunning()
+{
+    QVERIFY(QDir(StateFolder()).removeRecursively());
+    QProcess Program;
+    Start(Program, true);
+    QCOMPARE(::kill(pid_t(Program.processId()), SIGHUP), 0);
+    QVERIFY(!Program.waitForFinished(1000));
+    QVERIFY(!QFile::exists(StateFile()));
+    EndWith(Program, SIGTERM);
+    QVERIFY(QFile::exists(StateFile()));
 }
 
 QTEST_GUILESS_MAIN(TestProcess)
