@@ -2,6 +2,7 @@
 // card clicks routed to the button's own player, Confirm and Cancel, delete-all.
 
 #include "Fixture.h"
+#include "state/u_StateFile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,6 +16,7 @@ class TestFrmMain : public WindowsTest {
 private slots:
     void firstStart();
     void addPlayerTwice();
+    void addPlayerStopsAtTheMostAStartRestores();
     void sliderDragShowsTreasuryAndRedrawsOnRelease();
     void sliderKeysCommitAtOnce();
     void switchingPlayersMovesTheSlider();
@@ -70,6 +72,31 @@ void TestFrmMain::addPlayerTwice()
     QCOMPARE(Slider()->value(), 0);
     // The tabs share the width of the tab bar.
     QVERIFY(Tabs()->tabBar()->tabRect(2).right() >= Tabs()->width() - 2);
+}
+
+void TestFrmMain::addPlayerStopsAtTheMostAStartRestores()
+{
+    QPushButton* Add = Button("btnAdd");
+    while (Tabs()->count() < MaxRestoredPlayers - 1)
+        Click(Add);
+    QVERIFY(Add->isEnabled());
+    Click(Add);
+    QCOMPARE(Tabs()->count(), MaxRestoredPlayers);
+    QVERIFY(!Add->isEnabled());
+    Click(Add);
+    QCOMPARE(Tabs()->count(), MaxRestoredPlayers);
+    QCOMPARE(Main->Players().size(), std::size_t(MaxRestoredPlayers));
+    QCOMPARE(Main->CurrentPlayer()->Player(), MaxRestoredPlayers);
+    // Every player comes back after a restart, and the button stays off.
+    Main->close();
+    EndProgram();
+    StartProgram();
+    QCOMPARE(Tabs()->count(), MaxRestoredPlayers);
+    QVERIFY(!Button("btnAdd")->isEnabled());
+    Main->DeleteAllPlayers();
+    QVERIFY(Button("btnAdd")->isEnabled());
+    Click(Button("btnAdd"));
+    QCOMPARE(Tabs()->count(), 2);
 }
 
 void TestFrmMain::sliderDragShowsTreasuryAndRedrawsOnRelease()
