@@ -2,6 +2,7 @@
 // with status 0 and a correct state file, and the next run restores that file and deletes it.
 
 #include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -16,6 +17,8 @@ private slots:
     void signalEndsTheProgramAndSavesTheGame();
     void nextRunRestoresTheFileAndDeletesIt();
     void hangUpIgnoredAtStartKeepsTheProgramRunning();
+    void secondStartLeavesTheRunningGameAlone();
+    void crashedCopyDoesNotBlockTheNextStart();
 
 private:
     // Starts the program in the temporary home and waits until its state folder exists: the
@@ -107,6 +110,71 @@ void TestProcess::hangUpIgnoredAtStartKeepsTheProgramRunning()
     QVERIFY(!QFile::exists(StateFile()));
     EndWith(Program, SIGTERM);
     QVERIFY(QFile::exists(StateFile()));
+}
+
+namespace {
+
+// Every file in the folder with its contents.
+QMap<QString, QByteArray> FolderContents(const QString& Folder)
+{
+    QMap<QString, QByteArray> Contents;
+    for (const QFileInfo& Entry : QDir(Folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        QFile File(Entry.filePath());
+        Contents[Entry.fileName()] = File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray("(unreadable)");
+    }
+    return Contents;
+}
+
+void WriteFile(const QString& Path, const QByteArray& Contents)
+{
+    QFile File(Path);
+    QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(File.write(Contents), Contents.size());
+}
+
+} // namespace
+
+void TestProcess::secondStartLeavesTheRunningGameAlone()
+{
+    QVERIFY(QDir().mkpath(StateFolder()));
+    WriteFile(StateFile(), "[main]\nplayer_num=2\n[player0]\ncard9=1\n");
+    QProcess First;
+    Start(First);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
+    // A file the second start would take if it started a game of its own.
+    WriteFile(StateFile(), "[main]\nplayer_num=5\n[notes]\nwho=Ann\n");
+    const auto Before = FolderContents(StateFolder());
+
+    QProcess Second;
+    Start(Second);
+    QVERIFY(Second.waitForFinished(20000));
+    QCOMPARE(Second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(Second.exitCode(), 0);
+    QCOMPARE(FolderContents(StateFolder()), Before);
+    QCOMPARE(First.state(), QProcess::Running);
+
+    // The running copy saves its own game at its close.
+    EndWith(First, SIGTERM);
+    const QSettings Ini(StateFile(), QSettings::IniFormat);
+    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
+    QCOMPARE(Ini.value("player0/card9").toString(), QStringLiteral("1"));
+}
+
+void TestProcess::crashedCopyDoesNotBlockTheNextStart()
+{
+    QVERIFY(QDir(StateFolder()).removeRecursively());
+    QProcess Crashed;
+    Start(Crashed);
+    QCOMPARE(::kill(pid_t(Crashed.processId()), SIGKILL), 0);
+    QVERIFY(Crashed.waitForFinished(20000));
+    // The next start takes the game waiting for it: it runs, not a copy that hands over.
+    WriteFile(StateFile(), "[main]\nplayer_num=3\n");
+    QProcess Next;
+    Start(Next);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
+    EndWith(Next, SIGTERM);
+    const QSettings Ini(StateFile(), QSettings::IniFormat);
+    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("3"));
 }
 
 QTEST_GUILESS_MAIN(TestProcess)
