@@ -26,6 +26,8 @@ private:
     // folder is there already; the caller then waits for the file to go instead. The program
     // gets SIGHUP as it is by default, or ignored as under nohup.
     void Start(QProcess& Program, bool IgnoreHangUp = false);
+    // Starts the program on a state file with these contents and waits until it has taken it.
+    void StartWithStateFile(QProcess& Program, const QByteArray& Contents);
     void EndWith(QProcess& Program, int Signal);
     QString StateFolder() const { return Home.path() + QStringLiteral("/Documents/quorvane"); }
     QString StateFile() const { return StateFolder() + QStringLiteral("/state.ini"); }
@@ -45,6 +47,36 @@ void TestProcess::Start(QProcess& Program, bool IgnoreHangUp)
     Program.start(QStringLiteral(QUORVANE_EXE), {});
     QVERIFY(Program.waitForStarted(10000));
     QTRY_VERIFY_WITH_TIMEOUT(QDir(StateFolder()).exists(), 20000);
+}
+
+namespace {
+
+// Every file in the folder with its contents.
+QMap<QString, QByteArray> FolderContents(const QString& Folder)
+{
+    QMap<QString, QByteArray> Contents;
+    for (const QFileInfo& Entry : QDir(Folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        QFile File(Entry.filePath());
+        Contents[Entry.fileName()] = File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray("(unreadable)");
+    }
+    return Contents;
+}
+
+void WriteFile(const QString& Path, const QByteArray& Contents)
+{
+    QFile File(Path);
+    QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(File.write(Contents), Contents.size());
+}
+
+} // namespace
+
+void TestProcess::StartWithStateFile(QProcess& Program, const QByteArray& Contents)
+{
+    QVERIFY(QDir().mkpath(StateFolder()));
+    WriteFile(StateFile(), Contents);
+    Start(Program);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
 }
 
 void TestProcess::EndWith(QProcess& Program, int Signal)
@@ -81,15 +113,9 @@ void TestProcess::signalEndsTheProgramAndSavesTheGame()
 
 void TestProcess::nextRunRestoresTheFileAndDeletesIt()
 {
-    QVERIFY(QDir().mkpath(StateFolder()));
-    {
-        QFile File(StateFile());
-        QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        File.write("[main]\nplayer_num=2\npurchase_lock=1\n[player0]\ncard9=1\nbonus_art=5\nbonus_cra=10\n");
-    }
     QProcess Program;
-    Start(Program);
-    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
+    StartWithStateFile(Program,
+                       "[main]\nplayer_num=2\npurchase_lock=1\n[player0]\ncard9=1\nbonus_art=5\nbonus_cra=10\n");
     EndWith(Program, SIGTERM);
     // What it saved is what it restored.
     const QSettings Ini(StateFile(), QSettings::IniFormat);
@@ -112,35 +138,11 @@ void TestProcess::hangUpIgnoredAtStartKeepsTheProgramRunning()
     QVERIFY(QFile::exists(StateFile()));
 }
 
-namespace {
-
-// Every file in the folder with its contents.
-QMap<QString, QByteArray> FolderContents(const QString& Folder)
-{
-    QMap<QString, QByteArray> Contents;
-    for (const QFileInfo& Entry : QDir(Folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        QFile File(Entry.filePath());
-        Contents[Entry.fileName()] = File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray("(unreadable)");
-    }
-    return Contents;
-}
-
-void WriteFile(const QString& Path, const QByteArray& Contents)
-{
-    QFile File(Path);
-    QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(File.write(Contents), Contents.size());
-}
-
-} // namespace
 
 void TestProcess::secondStartLeavesTheRunningGameAlone()
 {
-    QVERIFY(QDir().mkpath(StateFolder()));
-    WriteFile(StateFile(), "[main]\nplayer_num=2\n[player0]\ncard9=1\n");
     QProcess First;
-    Start(First);
-    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
+    StartWithStateFile(First, "[main]\nplayer_num=2\n[player0]\ncard9=1\n");
     // A file the second start would take if it started a game of its own.
     WriteFile(StateFile(), "[main]\nplayer_num=5\n[notes]\nwho=Ann\n");
     const auto Before = FolderContents(StateFolder());
@@ -168,10 +170,8 @@ void TestProcess::crashedCopyDoesNotBlockTheNextStart()
     QCOMPARE(::kill(pid_t(Crashed.processId()), SIGKILL), 0);
     QVERIFY(Crashed.waitForFinished(20000));
     // The next start takes the game waiting for it: it runs, not a copy that hands over.
-    WriteFile(StateFile(), "[main]\nplayer_num=3\n");
     QProcess Next;
-    Start(Next);
-    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
+    StartWithStateFile(Next, "[main]\nplayer_num=3\n");
     EndWith(Next, SIGTERM);
     const QSettings Ini(StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("3"));
