@@ -19,6 +19,7 @@ private slots:
     void hangUpIgnoredAtStartKeepsTheProgramRunning();
     void secondStartLeavesTheRunningGameAlone();
     void crashedCopyDoesNotBlockTheNextStart();
+    void twoStartsAtOnceLeaveOneRunning();
 
 private:
     // Starts the program in the temporary home and waits until its state folder exists: the
@@ -26,6 +27,8 @@ private:
     // folder is there already; the caller then waits for the file to go instead. The program
     // gets SIGHUP as it is by default, or ignored as under nohup.
     void Start(QProcess& Program, bool IgnoreHangUp = false);
+    // Starts the program without waiting for it to be ready.
+    void Launch(QProcess& Program, bool IgnoreHangUp = false);
     // Starts the program on a state file with these contents and waits until it has taken it.
     void StartWithStateFile(QProcess& Program, const QByteArray& Contents);
     void EndWith(QProcess& Program, int Signal);
@@ -35,7 +38,7 @@ private:
     QTemporaryDir Home;
 };
 
-void TestProcess::Start(QProcess& Program, bool IgnoreHangUp)
+void TestProcess::Launch(QProcess& Program, bool IgnoreHangUp)
 {
     Program.setChildProcessModifier([IgnoreHangUp] { ::signal(SIGHUP, IgnoreHangUp ? SIG_IGN : SIG_DFL); });
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
@@ -46,6 +49,11 @@ void TestProcess::Start(QProcess& Program, bool IgnoreHangUp)
     Program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     Program.start(QStringLiteral(QUORVANE_EXE), {});
     QVERIFY(Program.waitForStarted(10000));
+}
+
+void TestProcess::Start(QProcess& Program, bool IgnoreHangUp)
+{
+    Launch(Program, IgnoreHangUp);
     QTRY_VERIFY_WITH_TIMEOUT(QDir(StateFolder()).exists(), 20000);
 }
 
@@ -175,6 +183,26 @@ void TestProcess::crashedCopyDoesNotBlockTheNextStart()
     EndWith(Next, SIGTERM);
     const QSettings Ini(StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("3"));
+}
+
+void TestProcess::twoStartsAtOnceLeaveOneRunning()
+{
+    QVERIFY(QDir().mkpath(StateFolder()));
+    WriteFile(StateFile(), "[main]\nplayer_num=2\n");
+    QProcess First;
+    QProcess Second;
+    Launch(First);
+    Launch(Second);
+    QTRY_VERIFY_WITH_TIMEOUT(First.state() == QProcess::NotRunning || Second.state() == QProcess::NotRunning, 20000);
+    QProcess& Ended = First.state() == QProcess::NotRunning ? First : Second;
+    QProcess& Running = &Ended == &First ? Second : First;
+    QCOMPARE(Ended.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(Ended.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
+    QCOMPARE(Running.state(), QProcess::Running);
+    EndWith(Running, SIGTERM);
+    const QSettings Ini(StateFile(), QSettings::IniFormat);
+    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
 }
 
 QTEST_GUILESS_MAIN(TestProcess)
