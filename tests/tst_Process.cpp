@@ -153,7 +153,15 @@ void TestProcess::secondStartLeavesTheRunningGameAlone()
     StartWithStateFile(First, "[main]\nplayer_num=2\n[player0]\ncard9=1\n");
     // A file the second start would take if it started a game of its own.
     WriteFile(StateFile(), "[main]\nplayer_num=5\n[notes]\nwho=Ann\n");
-    const auto Before = FolderContents(StateFolder());
+    // The running copy may still be writing after its start: take the folder once it is still.
+    auto Before = FolderContents(StateFolder());
+    for (int Look = 0; Look < 20; ++Look) {
+        QTest::qWait(250);
+        const auto Now = FolderContents(StateFolder());
+        if (Now == Before)
+            break;
+        Before = Now;
+    }
 
     QProcess Second;
     Start(Second);
