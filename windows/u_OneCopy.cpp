@@ -94,8 +94,6 @@ TOneCopy::TOneCopy(const QString& Folder)
     Server->listen(Name);
 }
 
-TOneCopy::~TOneCopy() = default;
-
 TOneCopy::Answer TOneCopy::AskRunningCopy(const QString& Name)
 {
     QLocalSocket Socket;

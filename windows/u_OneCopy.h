@@ -18,9 +18,6 @@ public:
     // Folder is the state folder; with none (empty) there is no game to guard and every start
     // runs. Blocks for a moment when another copy answers, or is just ending.
     explicit TOneCopy(const QString& Folder);
-    ~TOneCopy() override;
-    TOneCopy(const TOneCopy&) = delete;
-    TOneCopy& operator=(const TOneCopy&) = delete;
 
     // True when another copy with the same folder runs and has been asked to come to the front:
     // this start should end at once.
