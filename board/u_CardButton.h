@@ -29,10 +29,9 @@ public:
     void setCardText(const QString& Text);
 
 protected:
+    bool event(QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
-    void focusInEvent(QFocusEvent* Event) override;
-    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
     void RunOnClick();
@@ -43,3 +42,8 @@ private:
     int FTag = 0;
     float FTagFloat = 0;
 };
+
+// Gives a card button its face: a fill in the card's scheme colours and a centred label carrying
+// the button's text, both filling the button and both letting clicks through. The face shows the
+// button's keyboard focus, hover and press, and dims with it.
+void PaintCardFace(TCardButton* Button, quint8 Scheme);

@@ -4,6 +4,7 @@
 #include "board/u_DM.h"
 #include "ledger/u_TPlayer.h"
 #include "state/u_StateFile.h"
+#include "windows/u_PointSlider.h"
 #include "windows/u_Shutdown.h"
 #include "windows/u_WindowFrame.h"
 #include "windows/u_frmBonus.h"
@@ -12,8 +13,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
-#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -53,7 +54,7 @@ void TfrmMain::FormCreate()
     // On the tab bar alone: a style sheet on the tab widget would override the pages' palettes.
     tacMain->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 49px; }"));
 
-    trbTreasury = new QSlider(Qt::Vertical, this);
+    trbTreasury = new TPointSlider(Qt::Vertical, this, TreasuryMax, -TreasuryStep);
     trbTreasury->setObjectName(QStringLiteral("trbTreasury"));
     trbTreasury->setGeometry(352, 0, 32, 473);
     trbTreasury->setRange(0, 250 / TreasuryStep);
@@ -64,15 +65,23 @@ void TfrmMain::FormCreate()
     trbTreasury->setInvertedControls(true);
     trbTreasury->setTracking(false);
     trbTreasury->setToolTip(QStringLiteral("Treasury"));
+    trbTreasury->setAccessibleName(QStringLiteral("Treasury"));
 
     btnBuyConfirm = MakeButton(this, "btnBuyConfirm", QStringLiteral("Confirm"), {0, 475, 169, 44});
+    btnBuyConfirm->setToolTip(QStringLiteral("Buy the cards in the basket"));
     btnInfo = MakeButton(this, "btnInfo", QStringLiteral("Info"), {168, 475, 49, 44});
     btnInfo->setCheckable(true);
     btnInfo->setToolTip(QStringLiteral("Click a card to read about it"));
+    // Read the same whether it shows "Info" or "?"; a screen reader adds whether it is pressed.
+    btnInfo->setAccessibleName(QStringLiteral("Info"));
+    FitButtonText(btnInfo, {QStringLiteral("Info"), QStringLiteral("?")});
     btnBuyCancel = MakeButton(this, "btnBuyCancel", QStringLiteral("Cancel"), {216, 475, 169, 44});
+    btnBuyCancel->setToolTip(QStringLiteral("Empty the basket"));
     btnAdd = MakeButton(this, "btnAdd", QStringLiteral("Add player"), {0, 520, 169, 44});
+    btnAdd->setToolTip(QStringLiteral("Add a page for another player"));
     btnLock = MakeButton(this, "btnLock", QString(), {168, 520, 49, 44});
     btnLock->setCheckable(true);
+    FitButtonText(btnLock, {QStringLiteral("Lock")});
     btnLock->setToolTip(QStringLiteral("Purchase lock: cards cannot be taken back"));
     btnLock->setAccessibleName(QStringLiteral("Purchase lock"));
     btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), {216, 520, 169, 44});
@@ -92,11 +101,13 @@ void TfrmMain::FormCreate()
     connect(btnBuyConfirm, &QPushButton::clicked, this, &TfrmMain::btnBuyConfirmClick);
     connect(btnBuyCancel, &QPushButton::clicked, this, &TfrmMain::btnBuyCancelClick);
     connect(btnClose, &QPushButton::clicked, this, &TfrmMain::btnCloseClick);
-    connect(btnInfo, &QPushButton::clicked, this, &TfrmMain::btnInfoClick);
-    connect(btnLock, &QPushButton::clicked, this, &TfrmMain::btnLockClick);
+    // The texts follow the pressed state however it changes: click, key or a screen reader's toggle.
+    connect(btnInfo, &QPushButton::toggled, this, &TfrmMain::btnInfoClick);
+    connect(btnLock, &QPushButton::toggled, this, &TfrmMain::btnLockClick);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::FormSaveState);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::FormSaveState);
     CloseOnTerminationSignals(this);
+    FormShortcuts();
 
     DM = std::make_unique<TDM>();
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
@@ -108,6 +119,22 @@ void TfrmMain::FormCreate()
         AddPlayer();
     trbTreasury->setMaximum(TreasuryMax / TreasuryStep);
     FCurrentPlayer->Card_work();
+}
+
+// The main window's keyboard shortcuts, all here. Each works wherever the focus is in the window.
+void TfrmMain::FormShortcuts()
+{
+    const auto Add = [this](const QList<QKeySequence>& Keys, auto Action) {
+        auto* Shortcut = new QShortcut(this);
+        Shortcut->setKeys(Keys);
+        connect(Shortcut, &QShortcut::activated, this, Action);
+    };
+    Add({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, [this] { StepPlayer(1); });
+    // Shift+Tab arrives as Backtab.
+    Add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+         QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        [this] { StepPlayer(-1); });
+    Add({QKeySequence(Qt::CTRL | Qt::Key_Q)}, &TfrmMain::btnCloseClick);
 }
 
 void TfrmMain::FormDestroy()
@@ -163,12 +190,19 @@ void TfrmMain::RestorePlayers(const TSavedGame& Game)
         Player->Card_work();
     }
     btnLock->setChecked(Game.PurchaseLock);
-    btnLockClick();
 }
 
 void TfrmMain::ShowTreasury(int Treasury)
 {
-    trbTreasury->setValue(qRound(qBound(0, TreasuryMax - Treasury, TreasuryMax) / double(TreasuryStep)));
+    trbTreasury->setValue(trbTreasury->PositionOf(Treasury));
+}
+
+// The next or previous player's tab, round from the last to the first.
+void TfrmMain::StepPlayer(int Steps)
+{
+    const int Count = tacMain->count();
+    if (Count > 1)
+        tacMain->setCurrentIndex(((tacMain->currentIndex() + Steps) % Count + Count) % Count);
 }
 
 void TfrmMain::tacMainChange(int Index)
@@ -187,7 +221,7 @@ void TfrmMain::trbTreasuryChange(int Value)
 {
     if (!FCurrentPlayer)
         return;
-    FCurrentPlayer->setTreasury(TreasuryMax - Value * TreasuryStep);
+    FCurrentPlayer->setTreasury(trbTreasury->PointsAt(Value));
     FCurrentPlayer->Card_show();
 }
 
@@ -196,7 +230,7 @@ void TfrmMain::trbTreasuryTracking(int Value)
 {
     if (!FCurrentPlayer)
         return;
-    FCurrentPlayer->setTreasury(TreasuryMax - Value * TreasuryStep);
+    FCurrentPlayer->setTreasury(trbTreasury->PointsAt(Value));
     FCurrentPlayer->InfoTreasury_show();
 }
 
@@ -262,7 +296,6 @@ void TfrmMain::RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int))
             continue;
         if (btnInfo->isChecked()) {
             btnInfo->setChecked(false);
-            btnInfoClick();
             if (frmInfo) {
                 frmInfo->Setup(Card);
                 frmInfo->exec();
