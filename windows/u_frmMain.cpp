@@ -92,7 +92,9 @@ void TfrmMain::FormCreate()
     setTabOrder(btnAdd, btnLock);
     setTabOrder(btnLock, btnClose);
     setTabOrder(btnClose, trbTreasury);
-    setTabOrder(trbTreasury, tacMain);
+    // The tab bar itself, not the tab widget: that only forwards its focus to the bar, and would
+    // leave the bar ahead of Confirm. The page's bar and cards follow the tab bar.
+    setTabOrder(trbTreasury, tacMain->tabBar());
 
     connect(tacMain, &QTabWidget::currentChanged, this, &TfrmMain::tacMainChange);
     connect(trbTreasury, &QSlider::valueChanged, this, &TfrmMain::trbTreasuryChange);
