@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace {
 
@@ -92,9 +93,15 @@ void TfrmMain::FormCreate()
     setTabOrder(btnAdd, btnLock);
     setTabOrder(btnLock, btnClose);
     setTabOrder(btnClose, trbTreasury);
-    // The tab bar itself, not the tab widget: that only forwards its focus to the bar, and would
-    // leave the bar ahead of Confirm. The page's bar and cards follow the tab bar.
+    // The tab bar itself is the stop, after the slider, and the page's credit bar and cards follow
+    // it. The tab widget would forward its focus to the bar from its own, earlier place in the
+    // chain, and the bar's scroll arrows do what Left and Right on the bar do: as stops of their
+    // own either would be visited out of order.
     setTabOrder(trbTreasury, tacMain->tabBar());
+    tacMain->setFocusProxy(nullptr);
+    tacMain->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* Arrow : tacMain->tabBar()->findChildren<QToolButton*>())
+        Arrow->setFocusPolicy(Qt::NoFocus);
 
     connect(tacMain, &QTabWidget::currentChanged, this, &TfrmMain::tacMainChange);
     connect(trbTreasury, &QSlider::valueChanged, this, &TfrmMain::trbTreasuryChange);
