@@ -68,7 +68,7 @@ void TCardFace::paintEvent(QPaintEvent*)
 {
     QPainter Painter(this);
     TFaceLook Look = isEnabled() ? FEnabled : FDisabled;
-    const double Share = !isEnabled() ? 0 : FButton->isDown() ? PressShare : FButton->underMouse() ? HoverShare : 0;
+    const double Share = !isEnabled() ? 0 : FButton->isDown() ? PressShare : FButton->Hovered() ? HoverShare : 0;
     if (Share > 0) {
         const QColor Away = Look.Text.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
         Look.Left = Mix(Look.Left, Away, Share);
@@ -151,6 +151,9 @@ bool TCardButton::event(QEvent* Event)
     switch (Event->type()) {
     case QEvent::Enter:
     case QEvent::Leave:
+        FHovered = Event->type() == QEvent::Enter;
+        UpdateFace();
+        break;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         UpdateFace();

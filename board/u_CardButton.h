@@ -27,6 +27,8 @@ public:
     QLabel* FaceLabel() const;
     // Sets the button's text and its face label's text alike.
     void setCardText(const QString& Text);
+    // The pointer is over the button.
+    bool Hovered() const { return FHovered; }
 
 protected:
     bool event(QEvent* Event) override;
@@ -41,6 +43,7 @@ private:
     Handler FOnClick = nullptr;
     int FTag = 0;
     float FTagFloat = 0;
+    bool FHovered = false;
 };
 
 // Gives a card button its face: a fill in the card's scheme colours and a centred label carrying
