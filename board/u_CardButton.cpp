@@ -70,7 +70,7 @@ void TCardFace::paintEvent(QPaintEvent*)
     TFaceLook Look = isEnabled() ? FEnabled : FDisabled;
     const double Share = !isEnabled() ? 0 : FButton->isDown() ? PressShare : FButton->Hovered() ? HoverShare : 0;
     if (Share > 0) {
-        const QColor Away = Look.Text.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
+        const QColor Away = AwayFrom(Look.Text);
         Look.Left = Mix(Look.Left, Away, Share);
         Look.Right = Mix(Look.Right, Away, Share);
     }
@@ -86,7 +86,7 @@ void TCardFace::paintEvent(QPaintEvent*)
     // in the text colour on a solid one in the face's other extreme.
     if (FButton->hasFocus()) {
         const QRect Frame = rect().adjusted(1, 1, -2, -2);
-        Painter.setPen(QPen(Look.Text.lightness() < 128 ? Qt::white : Qt::black, 1));
+        Painter.setPen(QPen(AwayFrom(Look.Text), 1));
         Painter.drawRect(Frame);
         Painter.setPen(QPen(Look.Text, 1, Qt::DotLine));
         Painter.drawRect(Frame);

@@ -46,7 +46,7 @@ double ShareToReach(QColor Colour, QColor Away, QColor Text, double Ratio)
 // colour only as far as it must, then both a little further while some point between them fails.
 TFaceLook Carrying(QColor Left, QColor Right, QColor Text, double Ratio, double& Moved)
 {
-    const QColor Away = Text.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
+    const QColor Away = AwayFrom(Text);
     const double LeftShare = ShareToReach(Left, Away, Text, Ratio + Headroom);
     const double RightShare = ShareToReach(Right, Away, Text, Ratio + Headroom);
     TFaceLook Look{Mix(Left, Away, LeftShare), Mix(Right, Away, RightShare), Text};
@@ -112,6 +112,11 @@ QColor TextColourOn(QColor Background)
 {
     return ContrastRatio(Background, Qt::black) >= ContrastRatio(Background, Qt::white) ? QColor(Qt::black)
                                                                                         : QColor(Qt::white);
+}
+
+QColor AwayFrom(QColor Text)
+{
+    return Text.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 QColor ReadableOn(QColor Want, QColor Background, double Ratio)

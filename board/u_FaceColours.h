@@ -14,6 +14,9 @@ double ContrastRatio(QColor A, QColor B);
 // Black or white, whichever reads better on the colour (the larger contrast ratio).
 QColor TextColourOn(QColor Background);
 
+// White for dark text, black for light text: the way a fill moves to give the text more contrast.
+QColor AwayFrom(QColor Text);
+
 // Want, made darker or lighter as little as needed to reach Ratio against Background.
 QColor ReadableOn(QColor Want, QColor Background, double Ratio);
 
