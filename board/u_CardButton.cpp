@@ -3,6 +3,7 @@
 #include "board/u_CardHost.h"
 #include "board/u_FaceColours.h"
 #include "board/u_FitLabel.h"
+#include "board/u_FocusFrame.h"
 #include "catalogue/u_Const.h"
 #include "catalogue/u_Function.h"
 
@@ -82,15 +83,9 @@ void TCardFace::paintEvent(QPaintEvent*)
         Gradient.setColorAt(1, Look.Right);
         Painter.fillRect(rect(), Gradient);
     }
-    // The face stands in for its button, so it shows the button's keyboard focus: a dotted frame
-    // in the text colour on a solid one in the face's other extreme.
-    if (FButton->hasFocus()) {
-        const QRect Frame = rect().adjusted(1, 1, -2, -2);
-        Painter.setPen(QPen(AwayFrom(Look.Text), 1));
-        Painter.drawRect(Frame);
-        Painter.setPen(QPen(Look.Text, 1, Qt::DotLine));
-        Painter.drawRect(Frame);
-    }
+    // The face stands in for its button, so it shows the button's keyboard focus.
+    if (FButton->hasFocus())
+        DrawFocusFrame(Painter, rect());
 }
 
 // Face text keeps clear of the face's edges.

@@ -1,33 +1,14 @@
 #include "board/u_Panel.h"
 
+#include "board/u_FocusFrame.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace {
-
-class TFocusFrame : public QWidget {
-public:
-    explicit TFocusFrame(QWidget* Parent)
-        : QWidget(Parent)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter Painter(this);
-        const QRect Frame = rect().adjusted(1, 1, -2, -2);
-        Painter.setPen(QPen(Qt::white, 2));
-        Painter.drawRect(Frame);
-        Painter.setPen(QPen(Qt::black, 2, Qt::DotLine));
-        Painter.drawRect(Frame);
-    }
-};
 
 // A screen reader hears the bar's own name followed by what its labels read, and can press a
 // clickable bar.
@@ -93,6 +74,7 @@ void TPanel::MakeClickable()
     FClickable = true;
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
+    ShowFocusFrame(this);
 }
 
 void TPanel::mousePressEvent(QMouseEvent* Event)
@@ -121,21 +103,4 @@ void TPanel::keyPressEvent(QKeyEvent* Event)
         return;
     }
     QFrame::keyPressEvent(Event);
-}
-
-void TPanel::focusInEvent(QFocusEvent* Event)
-{
-    QFrame::focusInEvent(Event);
-    if (!FFocusFrame)
-        FFocusFrame = new TFocusFrame(this);
-    FFocusFrame->setGeometry(rect());
-    FFocusFrame->raise();
-    FFocusFrame->show();
-}
-
-void TPanel::focusOutEvent(QFocusEvent* Event)
-{
-    QFrame::focusOutEvent(Event);
-    if (FFocusFrame)
-        FFocusFrame->hide();
 }

@@ -22,12 +22,8 @@ protected:
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
-    void focusInEvent(QFocusEvent* Event) override;
-    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
     bool FPressed = false;
     bool FClickable = false;
-    // Drawn over the bar's squares and labels while the bar has the focus.
-    QWidget* FFocusFrame = nullptr;
 };

@@ -33,6 +33,8 @@ private slots:
     void modeTextsFollowEveryWayOfPressing_data();
     void modeTextsFollowEveryWayOfPressing();
     void screenReaderHearsPointsAndPlayers();
+    void everyFocusStopShowsItsFocus_data();
+    void everyFocusStopShowsItsFocus();
 
 private:
     // The main window active, as under a user's hands, with the focus on the named widget.
@@ -459,6 +461,24 @@ void TestFrmMain::screenReaderHearsPointsAndPlayers()
     QCOMPARE(Bar->child(1)->text(QAccessible::Name), QStringLiteral("Player 2"));
     QCOMPARE(Tabs()->tabText(1), QStringLiteral("2"));
     QCOMPARE(QAccessible::queryAccessibleInterface(Button("btnInfo"))->text(QAccessible::Name), QStringLiteral("Info"));
+}
+
+void TestFrmMain::everyFocusStopShowsItsFocus_data()
+{
+    QTest::addColumn<QString>("stop");
+    for (const char* Stop : {"btnBuyConfirm", "btnInfo", "btnLock", "btnClose", "trbTreasury", "qt_tabwidget_tabbar",
+                             "panBonus1", "card_7"})
+        QTest::newRow(Stop) << Stop;
+}
+
+void TestFrmMain::everyFocusStopShowsItsFocus()
+{
+    QFETCH(QString, stop);
+    QWidget* Stop = stop == "card_7" ? CardOf(Main, 1, 7) : Child<QWidget>(Main, stop);
+    FocusOn(Button("btnAdd"));
+    const QImage Before = Stop->grab().toImage();
+    FocusOn(Stop);
+    QVERIFY(Stop->grab().toImage() != Before);
 }
 
 QTEST_MAIN(TestFrmMain)

@@ -1,5 +1,6 @@
 #include "windows/u_frmBonus.h"
 
+#include "board/u_FocusFrame.h"
 #include "ledger/u_TPlayer.h"
 #include "windows/u_PointSlider.h"
 #include "windows/u_WindowFrame.h"
@@ -36,6 +37,7 @@ void TfrmBonus::FormCreate()
         Slider->setPageStep(2);
         Slider->setAccessibleName(QLatin1String(Groups[g].FullLabel));
         Slider->raise();
+        ShowFocusFrame(Slider);
         // The label follows the thumb while it is dragged; the ledger waits for Close.
         connect(Slider, &QSlider::valueChanged, this,
                 [this, g, Slider](int Position) { Rows[g].Label->setText(RowText(g, Slider->PointsAt(Position))); });

@@ -2,6 +2,7 @@
 
 #include "board/u_CardButton.h"
 #include "board/u_DM.h"
+#include "board/u_FocusFrame.h"
 #include "ledger/u_TPlayer.h"
 #include "state/u_StateFile.h"
 #include "windows/u_PointSlider.h"
@@ -100,6 +101,8 @@ void TfrmMain::FormCreate()
     setTabOrder(trbTreasury, tacMain->tabBar());
     tacMain->setFocusProxy(nullptr);
     tacMain->setFocusPolicy(Qt::NoFocus);
+    ShowFocusFrame(tacMain->tabBar());
+    ShowFocusFrame(trbTreasury);
     for (QWidget* Arrow : tacMain->tabBar()->findChildren<QToolButton*>())
         Arrow->setFocusPolicy(Qt::NoFocus);
 
