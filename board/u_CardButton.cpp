@@ -1,16 +1,125 @@
 #include "board/u_CardButton.h"
 
 #include "board/u_CardHost.h"
+#include "board/u_FaceColours.h"
+#include "board/u_FitLabel.h"
+#include "board/u_FocusFrame.h"
+#include "catalogue/u_Const.h"
+#include "catalogue/u_Function.h"
 
-#include <QLabel>
+#include <QEvent>
+#include <QHash>
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace {
+
+// The fill of a card button, in the looks of the current palette.
+class TCardFace : public QWidget {
+public:
+    TCardFace(TCardButton* Button, QColor Colour, QColor Colour1, QLabel* Label)
+        : QWidget(Button)
+        , FButton(Button)
+        , FLabel(Label)
+        , FColour(Colour)
+        , FColour1(Colour1)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        TakeLooks();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void changeEvent(QEvent* Event) override
+    {
+        QWidget::changeEvent(Event);
+        if (Event->type() == QEvent::PaletteChange)
+            TakeLooks();
+    }
+
+private:
+    // Worked out for the palette's window colour, toward which a disabled face is washed; the
+    // label's text colours follow the face.
+    void TakeLooks()
+    {
+        const QColor Window = palette().color(QPalette::Window);
+        FEnabled = CardFaceLook(FColour, FColour1, Window, true);
+        FDisabled = CardFaceLook(FColour, FColour1, Window, false);
+        QPalette Palette = FLabel->palette();
+        for (const auto Group : {QPalette::Active, QPalette::Inactive})
+            Palette.setColor(Group, QPalette::WindowText, FEnabled.Text);
+        Palette.setColor(QPalette::Disabled, QPalette::WindowText, FDisabled.Text);
+        FLabel->setPalette(Palette);
+    }
+
+    TCardButton* FButton;
+    QLabel* FLabel;
+    QColor FColour;
+    QColor FColour1;
+    TFaceLook FEnabled;
+    TFaceLook FDisabled;
+};
+
+// Hover and press move the fill away from the text colour, so the text only gains contrast.
+constexpr double HoverShare = 0.18;
+constexpr double PressShare = 0.36;
+
+void TCardFace::paintEvent(QPaintEvent*)
+{
+    QPainter Painter(this);
+    TFaceLook Look = isEnabled() ? FEnabled : FDisabled;
+    const double Share = !isEnabled() ? 0 : FButton->isDown() ? PressShare : FButton->Hovered() ? HoverShare : 0;
+    if (Share > 0) {
+        const QColor Away = AwayFrom(Look.Text);
+        Look.Left = Mix(Look.Left, Away, Share);
+        Look.Right = Mix(Look.Right, Away, Share);
+    }
+    if (Look.Left == Look.Right) {
+        Painter.fillRect(rect(), Look.Left);
+    } else {
+        QLinearGradient Gradient(0, height() / 2.0, width(), height() / 2.0);
+        Gradient.setColorAt(0, Look.Left);
+        Gradient.setColorAt(1, Look.Right);
+        Painter.fillRect(rect(), Gradient);
+    }
+    // The face stands in for its button, so it shows the button's keyboard focus.
+    if (FButton->hasFocus())
+        DrawFocusFrame(Painter, rect());
+}
+
+// Face text keeps clear of the face's edges.
+constexpr int FaceMargin = 3;
+
+// One font for every face of a board: the largest, up to the window's, in which each card's
+// caption with its full price fits the face. Worked out once per font and button width.
+QFont FaceFont(const QFont& Base, QSize Box)
+{
+    static QHash<QString, QFont> Known;
+    const QString Key = Base.key() + QLatin1Char('/') + QString::number(Box.width()) + QLatin1Char('x') +
+                        QString::number(Box.height());
+    const auto Found = Known.constFind(Key);
+    if (Found != Known.constEnd())
+        return *Found;
+    QStringList Widest;
+    for (int id = 1; id <= CardCount; ++id)
+        Widest << PlainText(QString::number(Cards[id].Cost) + QStringLiteral(") ") + CardCaption(id));
+    return *Known.insert(Key, FittingFont(Base, Widest, Box));
+}
+
+} // namespace
 
 TCardButton::TCardButton(QWidget* Parent, TCardHost* Host)
     : QPushButton(Parent)
     , FHost(Host)
 {
-    // Keyboard users reach the cards with Tab; a mouse click does not leave a focus frame.
+    // Keyboard users reach the cards with Tab, and Enter presses one as Space does; a mouse
+    // click does not leave a focus frame.
     setFocusPolicy(Qt::TabFocus);
+    setAutoDefault(true);
     connect(this, &QPushButton::clicked, this, &TCardButton::RunOnClick);
+    connect(this, &QPushButton::pressed, this, &TCardButton::UpdateFace);
+    connect(this, &QPushButton::released, this, &TCardButton::UpdateFace);
 }
 
 void TCardButton::RunOnClick()
@@ -31,6 +140,25 @@ void TCardButton::setCardText(const QString& Text)
         Face->setText(Text);
 }
 
+bool TCardButton::event(QEvent* Event)
+{
+    const bool Result = QPushButton::event(Event);
+    switch (Event->type()) {
+    case QEvent::Enter:
+    case QEvent::Leave:
+        FHovered = Event->type() == QEvent::Enter;
+        UpdateFace();
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        UpdateFace();
+        break;
+    default:
+        break;
+    }
+    return Result;
+}
+
 void TCardButton::resizeEvent(QResizeEvent* Event)
 {
     QPushButton::resizeEvent(Event);
@@ -44,21 +172,34 @@ void TCardButton::paintEvent(QPaintEvent*)
 {
 }
 
-// The face shows the keyboard focus in place of the covered button.
-void TCardButton::focusInEvent(QFocusEvent* Event)
-{
-    QPushButton::focusInEvent(Event);
-    UpdateFace();
-}
-
-void TCardButton::focusOutEvent(QFocusEvent* Event)
-{
-    QPushButton::focusOutEvent(Event);
-    UpdateFace();
-}
-
 void TCardButton::UpdateFace()
 {
     for (QWidget* Child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         Child->update();
+}
+
+void PaintCardFace(TCardButton* Button, quint8 Scheme)
+{
+    const SchemeColour& Row = SchemeColours[Scheme];
+    const QColor Colour = QColor::fromRgba(Row.Colour);
+    const QColor Colour1 = Row.Gradient != 0 ? QColor::fromRgba(Row.Colour1) : Colour;
+
+    auto* Label = new TFitLabel(Button);
+    Label->setObjectName(QStringLiteral("face"));
+    Label->setText(Button->text());
+    Label->setAlignment(Qt::AlignCenter);
+    Label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Inside a button a label would take the button's text role; it paints on the face's colours.
+    Label->setForegroundRole(QPalette::WindowText);
+    // The button is the label's buddy, so the label shows the text as the button would: the
+    // doubled ampersand of "Drama && Poetry" reads as one.
+    Label->setBuddy(Button);
+    Label->setContentsMargins(FaceMargin, 0, FaceMargin, 0);
+    Label->setGeometry(Button->rect());
+    Label->setFont(FaceFont(Label->font(), Label->contentsRect().size()));
+
+    auto* Face = new TCardFace(Button, Colour, Colour1, Label);
+    Face->setGeometry(Button->rect());
+    // Made after the label, the fill would cover it.
+    Face->lower();
 }

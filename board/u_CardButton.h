@@ -27,12 +27,13 @@ public:
     QLabel* FaceLabel() const;
     // Sets the button's text and its face label's text alike.
     void setCardText(const QString& Text);
+    // The pointer is over the button.
+    bool Hovered() const { return FHovered; }
 
 protected:
+    bool event(QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
-    void focusInEvent(QFocusEvent* Event) override;
-    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
     void RunOnClick();
@@ -42,4 +43,10 @@ private:
     Handler FOnClick = nullptr;
     int FTag = 0;
     float FTagFloat = 0;
+    bool FHovered = false;
 };
+
+// Gives a card button its face: a fill in the card's scheme colours and a centred label carrying
+// the button's text, both filling the button and both letting clicks through. The face shows the
+// button's keyboard focus, hover and press, and dims with it.
+void PaintCardFace(TCardButton* Button, quint8 Scheme);

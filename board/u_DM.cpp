@@ -1,14 +1,17 @@
 #include "board/u_DM.h"
 
+#include "board/u_Board.h"
 #include "board/u_CardButton.h"
 #include "board/u_CardHost.h"
 #include "board/u_ColourRect.h"
+#include "board/u_FitLabel.h"
 #include "board/u_Panel.h"
 #include "catalogue/u_Const.h"
 #include "ledger/u_TPlayer.h"
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -25,16 +28,30 @@ TPanel* MakeBar(QWidget* Tab, QVBoxLayout* Layout, const QString& Name)
     return Bar;
 }
 
+// Bar texts keep clear of the neighbouring label.
+constexpr int LabelMargin = 2;
+
 // Labels sit side by side without gaps: each spans from its rounded left edge to the next one's.
 QLabel* MakeLabel(QWidget* Bar, const QString& Name, int k, double Width)
 {
-    auto* Label = new QLabel(Bar);
+    auto* Label = new TFitLabel(Bar);
     Label->setObjectName(Name);
     const int Left = qRound((k - 1) * Width);
     Label->setGeometry(Left, 0, qRound(k * Width) - Left, BarHeight);
+    Label->setContentsMargins(LabelMargin, 0, LabelMargin, 0);
     Label->setAlignment(Qt::AlignCenter);
     Label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return Label;
+}
+
+// The labels of a bar share one font: the largest, up to the window's, in which each reads its
+// widest usual text whole. A rarer, wider text shrinks in its own label only.
+template <std::size_t Count> void ShareFont(const std::array<QLabel*, Count>& Labels, const QStringList& Widest)
+{
+    const QFont Font = FittingFont(Labels[0]->font(), Widest, Labels[0]->contentsRect().size());
+    for (QLabel* Label : Labels)
+        if (Font != Label->font())
+            Label->setFont(Font);
 }
 
 } // namespace
@@ -50,7 +67,9 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
     auto* Layout = new QVBoxLayout(Tab);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->setSpacing(0);
-    ttcPara->addTab(Tab, Number);
+    const int Index = ttcPara->addTab(Tab, Number);
+    // The tab shows the number; a screen reader says whose page it is.
+    ttcPara->tabBar()->setAccessibleTabName(Index, QStringLiteral("Player ") + Number);
     const double Q = ttcPara->width() / 4.0;
     const double F = ttcPara->width() / 5.0;
 
@@ -58,8 +77,14 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
     std::array<QLabel*, 4> Summary{};
     for (int k = 1; k <= 4; ++k)
         Summary[k - 1] = MakeLabel(SummaryBar, QStringLiteral("labInfo%1_%2").arg(k).arg(N), k, Q);
+    ShareFont(Summary, {QStringLiteral("Cards: 25/26"), QStringLiteral("Points: 170"), QStringLiteral("Treasury: 290"),
+                        QStringLiteral("Cost: 290")});
+    Summary[0]->setToolTip(QStringLiteral("Cards owned / cards not owned"));
 
     TPanel* CreditBar = MakeBar(Tab, Layout, QStringLiteral("panBonus") + Number);
+    CreditBar->MakeClickable();
+    CreditBar->setToolTip(QStringLiteral("Click to correct the credits by hand"));
+    CreditBar->setAccessibleName(QStringLiteral("Credits"));
     QObject::connect(CreditBar, &TPanel::clicked, CreditBar, [frmPara, CreditBar] { frmPara->BonusClick(CreditBar); });
     std::array<QLabel*, GroupCount> Credit{};
     for (int k = 1; k <= GroupCount; ++k) {
@@ -68,6 +93,10 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
         Credit[k - 1] = MakeLabel(CreditBar, QStringLiteral("labBonus%1_%2").arg(k).arg(N), k, F);
         SetTextColourOn(Credit[k - 1], Colour);
     }
+    QStringList WidestCredits;
+    for (const GroupInfo& Group : Groups)
+        WidestCredits << QLatin1String(Group.ShortLabel) + QStringLiteral(": 250");
+    ShareFont(Credit, WidestCredits);
 
     auto* ScrollBox = new QScrollArea(Tab);
     ScrollBox->setObjectName(QStringLiteral("scbPlay") + Number);
@@ -75,6 +104,8 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
     // buttons were measured against.
     ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The cards are the focus stops; the box scrolls to whichever card has the focus.
+    ScrollBox->setFocusPolicy(Qt::NoFocus);
     Layout->addWidget(ScrollBox);
 
     if (frmPara->ButtonWidth() == TCardHost::UnmeasuredButtonWidth) {
@@ -84,7 +115,7 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
         ScrollBox->resize(Tab->parentWidget()->contentsRect().width(), ScrollBox->height());
         frmPara->setButtonWidth(float(ScrollBox->maximumViewportSize().width() * 0.9 / 2));
     }
-    auto* Board = new QWidget;
+    auto* Board = new TBoard;
     Board->setObjectName(QStringLiteral("board"));
     Board->setFixedSize(qRound(2 * frmPara->ButtonWidth()), CardCount * CardButtonHeight);
     ScrollBox->setWidget(Board);

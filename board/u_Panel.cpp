@@ -1,10 +1,80 @@
 #include "board/u_Panel.h"
 
+#include "board/u_FocusFrame.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+
+namespace {
+
+// A screen reader hears the bar's own name followed by what its labels read, and can press a
+// clickable bar.
+class TPanelAccessible : public QAccessibleWidget {
+public:
+    explicit TPanelAccessible(TPanel* Panel)
+        : QAccessibleWidget(Panel, QAccessible::Pane)
+    {
+    }
+
+    QAccessible::Role role() const override { return Bar()->Clickable() ? QAccessible::Button : QAccessible::Pane; }
+
+    QString text(QAccessible::Text Kind) const override
+    {
+        if (Kind != QAccessible::Name)
+            return QAccessibleWidget::text(Kind);
+        QStringList Texts;
+        for (const QLabel* Label : Bar()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            Texts << Label->text();
+        const QString Own = Bar()->accessibleName();
+        const QString Labels = Texts.join(QStringLiteral(", "));
+        return Own.isEmpty() ? Labels : Labels.isEmpty() ? Own : Own + QStringLiteral(": ") + Labels;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList Names = QAccessibleWidget::actionNames();
+        if (Bar()->Clickable())
+            Names.prepend(pressAction());
+        return Names;
+    }
+
+    void doAction(const QString& Name) override
+    {
+        if (Name == pressAction() && Bar()->Clickable())
+            Bar()->Click();
+        else
+            QAccessibleWidget::doAction(Name);
+    }
+
+private:
+    TPanel* Bar() const { return static_cast<TPanel*>(widget()); }
+};
+
+QAccessibleInterface* PanelAccessible(const QString& Class, QObject* Object)
+{
+    if (Class == QLatin1String("TPanel"))
+        return new TPanelAccessible(static_cast<TPanel*>(Object));
+    return nullptr;
+}
+
+} // namespace
 
 TPanel::TPanel(QWidget* Parent)
     : QFrame(Parent)
 {
+    static const bool Installed = (QAccessible::installFactory(PanelAccessible), true);
+    Q_UNUSED(Installed);
+}
+
+void TPanel::MakeClickable()
+{
+    FClickable = true;
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    ShowFocusFrame(this);
 }
 
 void TPanel::mousePressEvent(QMouseEvent* Event)
@@ -21,4 +91,16 @@ void TPanel::mouseReleaseEvent(QMouseEvent* Event)
     Event->accept();
     if (Click)
         emit clicked();
+}
+
+void TPanel::keyPressEvent(QKeyEvent* Event)
+{
+    const int Key = Event->key();
+    const bool Plain = (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (FClickable && Plain && (Key == Qt::Key_Space || Key == Qt::Key_Return || Key == Qt::Key_Enter)) {
+        Event->accept();
+        emit clicked();
+        return;
+    }
+    QFrame::keyPressEvent(Event);
 }

@@ -4,9 +4,10 @@
 
 #include "ledger/u_TPlayer.h"
 
+#include "board/u_Board.h"
 #include "board/u_CardButton.h"
 #include "board/u_CardHost.h"
-#include "board/u_ColourRect.h"
+#include "board/u_FaceColours.h"
 #include "catalogue/u_Function.h"
 
 #include <QLabel>
@@ -20,15 +21,53 @@ void SetLabel(QLabel* Label, const QString& Text)
         Label->setText(Text);
 }
 
+// A basket that costs more than the treasury shows in the cost label's colour, in a red that
+// reads on the bar, and in words for whoever cannot see the colour. Its text stays the same.
+void MarkOverspent(QLabel* Cost, bool Over)
+{
+    if (!Cost || Cost->property("overspent").toBool() == Over)
+        return;
+    Cost->setProperty("overspent", Over);
+    if (Over) {
+        const QColor Bar = Cost->parentWidget()->palette().color(QPalette::Window);
+        QPalette Palette = Cost->palette();
+        for (const auto Group : {QPalette::Active, QPalette::Inactive})
+            Palette.setColor(Group, QPalette::WindowText, ReadableOn(QColor(0xE0, 0x20, 0x20), Bar, FaceTextContrast));
+        Cost->setPalette(Palette);
+        Cost->setToolTip(QStringLiteral("The basket costs more than the treasury"));
+    } else {
+        Cost->setPalette(QPalette());
+        Cost->setToolTip(QString());
+    }
+    Cost->setAccessibleDescription(Cost->toolTip());
+}
+
 QString PricedText(int Price, int id)
 {
     return QString::number(Price) + QStringLiteral(") ") + CardCaption(id);
 }
 
-// The three columns differ only in these values; the face label always repeats the text.
-void Place(TCardButton* Button, const QString& Text, int x, int y, TCardButton::Handler OnClick, bool Enabled)
+// What a screen reader says of a card: its name, its price while it has one, and its column.
+QString SpokenName(int id, int Price, CardState State)
+{
+    switch (State) {
+    case CardState::Available:
+        return CardName(id) + QStringLiteral(", ") + QString::number(Price) + QStringLiteral(", available");
+    case CardState::Selected:
+        return CardName(id) + QStringLiteral(", ") + QString::number(Price) + QStringLiteral(", in basket");
+    case CardState::Owned:
+        break;
+    }
+    return CardName(id) + QStringLiteral(", owned");
+}
+
+// The three columns differ only in these values; the face label always repeats the text, and
+// the spoken name says the same in words.
+void Place(TCardButton* Button, const QString& Text, const QString& Spoken, int x, int y, TCardButton::Handler OnClick,
+           bool Enabled)
 {
     Button->setCardText(Text);
+    Button->setAccessibleName(Spoken);
     Button->move(x, y);
     Button->setOnClick(OnClick);
     Button->setEnabled(Enabled);
@@ -68,6 +107,8 @@ void TPlayer::Card_show()
             break;
         }
     }
+    if (auto* Board = qobject_cast<TBoard*>(FScrollBox->widget()))
+        Board->FollowScreenOrder();
     InfoCards_show(OwnedCount);
     InfoPoints_show(Points);
     InfoTreasury_show();
@@ -100,17 +141,20 @@ TCardButton* TPlayer::CreateCardButton(int id, int y)
 
 void TPlayer::PlaceOwned(TCardButton* Button, int id, int y)
 {
-    Place(Button, CardCaption(id), qRound(FOwner->ButtonWidth()), y, &TCardHost::CardRemove, true);
+    Place(Button, CardCaption(id), SpokenName(id, 0, CardState::Owned), qRound(FOwner->ButtonWidth()), y,
+          &TCardHost::CardRemove, true);
 }
 
 void TPlayer::PlaceSelected(TCardButton* Button, int id, int y)
 {
-    Place(Button, PricedText(Card_cost[id], id), qRound(FOwner->ButtonWidth() / 2), y, &TCardHost::CardRemove, true);
+    Place(Button, PricedText(Card_cost[id], id), SpokenName(id, Card_cost[id], CardState::Selected),
+          qRound(FOwner->ButtonWidth() / 2), y, &TCardHost::CardRemove, true);
 }
 
 void TPlayer::PlaceAvailable(TCardButton* Button, int id, int y, bool Enabled)
 {
-    Place(Button, PricedText(Card_cost[id], id), 0, y, &TCardHost::CardAdd, Enabled);
+    Place(Button, PricedText(Card_cost[id], id), SpokenName(id, Card_cost[id], CardState::Available), 0, y,
+          &TCardHost::CardAdd, Enabled);
 }
 
 void TPlayer::InfoCards_show(int iPara)
@@ -127,11 +171,13 @@ void TPlayer::InfoPoints_show(int iPara)
 void TPlayer::InfoTreasury_show()
 {
     SetLabel(FInfoTreasury, QStringLiteral("Treasury: ") + QString::number(FTreasury));
+    MarkOverspent(FInfoCurrCost, FCurrCost > FTreasury);
 }
 
 void TPlayer::InfoCurrCost_show()
 {
     SetLabel(FInfoCurrCost, QStringLiteral("Cost: ") + QString::number(FCurrCost));
+    MarkOverspent(FInfoCurrCost, FCurrCost > FTreasury);
 }
 
 void TPlayer::InfoBonus_show()

@@ -39,3 +39,20 @@ const QString& CardCaption(int Id)
     }();
     return Captions[Id];
 }
+
+QString PlainText(const QString& Stored)
+{
+    return QString(Stored).replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
+const QString& CardName(int Id)
+{
+    // Read out at every redraw for all 51 cards; built once.
+    static const std::array<QString, CardCount + 1> Names = [] {
+        std::array<QString, CardCount + 1> Built;
+        for (int i = 1; i <= CardCount; ++i)
+            Built[i] = PlainText(QString::fromUtf8(Cards[i].Name));
+        return Built;
+    }();
+    return Names[Id];
+}

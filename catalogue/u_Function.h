@@ -12,5 +12,11 @@ int VictoryPointsForCost(int Cost);
 const QString& CardCaption(int Id);
 QString CaptionFor(const QString& Name, int Cost);
 
+// Stored text as plain text shows and reads it: a doubled ampersand is one.
+QString PlainText(const QString& Stored);
+
+// The card's name as the user reads it ("Drama & Poetry").
+const QString& CardName(int Id);
+
 // Text concatenated Count times; empty for Count 0.
 QString RepeatText(const QString& Text, int Count);

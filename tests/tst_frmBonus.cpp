@@ -2,6 +2,7 @@
 
 #include "Fixture.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -18,6 +19,9 @@ private slots:
     void recalcRebuildsAtOnce();
     void deleteAllAnsweredNo();
     void deleteAllAnsweredYes();
+    void enterAnywhereIsClose_data();
+    void enterAnywhereIsClose();
+    void screenReaderHearsCreditsInPoints();
 
 private:
     // Opens the editor by clicking the current player's credit bar and runs Steps in it.
@@ -190,6 +194,66 @@ void TestFrmBonus::deleteAllAnsweredYes()
         Click("btnClose");
     });
     QCOMPARE(Main->CurrentPlayer()->BonSci(), 250);
+}
+
+void TestFrmBonus::enterAnywhereIsClose_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    for (const char* Name : {"trbArt", "trbCiv", "trbSci", "btnRestart", "btnRecalc", "btnClose"}) {
+        QTest::addRow("Enter on %s", Name) << Name << int(Qt::Key_Return);
+        QTest::addRow("keypad Enter on %s", Name) << Name << int(Qt::Key_Enter);
+    }
+}
+
+void TestFrmBonus::enterAnywhereIsClose()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+    TPlayer* Player = Main->CurrentPlayer();
+    // Credits edited by hand, unlike what the owned card gives: Recalc would bring back 5 Arts.
+    Player->Card_add(2);
+    Player->setCredits({40, 0, 0, 0, 0});
+    bool Asked = false;
+    InEditor([&](QWidget* Editor) {
+        const WhenModalOpens Box(
+            [&](QWidget* Modal) {
+                Asked = true;
+                QTest::mouseClick(qobject_cast<QMessageBox*>(Modal)->button(QMessageBox::No), Qt::LeftButton);
+            },
+            &QMessageBox::staticMetaObject);
+        QTest::keyClick(Slider("trbSci"), Qt::Key_End);
+        QWidget* Focus = Child<QWidget>(Editor, focus);
+        Focus->setFocus();
+        QTest::keyClick(Focus, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QVERIFY(!Editor->isVisible());
+    });
+    QVERIFY(!Asked);
+    QCOMPARE(Main->Players().size(), std::size_t(2));
+    QCOMPARE(Player->Credits(), (GroupCredits{40, 0, 0, 0, 250}));
+    QCOMPARE(LabelText(Main, "labBonus5_2"), QStringLiteral("Sci: 250"));
+    QVERIFY(Child<QPushButton>(&App->Bonus, "btnClose")->isDefault());
+}
+
+void TestFrmBonus::screenReaderHearsCreditsInPoints()
+{
+    Main->CurrentPlayer()->setCredits({30, 0, 12, 0, 300});
+    InEditor([&](QWidget*) {
+        const auto Heard = [this](const char* Name) {
+            return QAccessible::queryAccessibleInterface(Slider(Name))->valueInterface()->currentValue().toInt();
+        };
+        QCOMPARE(Heard("trbArt"), 30);
+        QCOMPARE(Heard("trbCra"), 10); // the slider holds 12 as 10, which Close writes
+        QCOMPARE(Heard("trbSci"), 250);
+        QAccessibleInterface* Arts = QAccessible::queryAccessibleInterface(Slider("trbArt"));
+        QCOMPARE(Arts->text(QAccessible::Name), QStringLiteral("Arts"));
+        QCOMPARE(Arts->valueInterface()->maximumValue().toInt(), 250);
+        Arts->valueInterface()->setCurrentValue(85);
+        QCOMPARE(Label("labArt"), QStringLiteral("Arts: 85"));
+        Click("btnClose");
+    });
+    QCOMPARE(Main->CurrentPlayer()->BonArt(), 85);
 }
 
 QTEST_MAIN(TestFrmBonus)

@@ -2,6 +2,8 @@
 
 #include "Fixture.h"
 
+#include <QAccessible>
+
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +32,7 @@ void TestFrmInfo::windowFrame()
     QCOMPARE(Memo()->geometry(), QRect(8, 280, 369, 233));
     QCOMPARE(Child<QWidget>(&App->Info, "panSci")->geometry(), QRect(-1, 200, 385, 41));
     QCOMPARE(Text("labCra"), QStringLiteral("Crafts: 0"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(Memo())->text(QAccessible::Name), QStringLiteral("Rule text"));
 }
 
 void TestFrmInfo::showsTheCard_data()

@@ -4,6 +4,7 @@
 #include "Fixture.h"
 #include "state/u_StateFile.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
@@ -27,8 +28,26 @@ private slots:
     void confirmAndCancelActOnTheCurrentPlayer();
     void deleteAllStartsOverAtPlayerOne();
     void extremeCreditsMakeCardsDearNeverFree();
+    void keysSwitchPlayersFromAnywhere_data();
+    void keysSwitchPlayersFromAnywhere();
+    void ctrlQClosesLikeTheCloseButton();
+    void keyboardReachesTheCreditEditor_data();
+    void keyboardReachesTheCreditEditor();
+    void enterBuysACardAndPressesButtons();
+    void modeTextsFollowEveryWayOfPressing_data();
+    void modeTextsFollowEveryWayOfPressing();
+    void screenReaderHearsPointsAndPlayers();
+    void everyFocusStopShowsItsFocus_data();
+    void everyFocusStopShowsItsFocus();
 
 private:
+    // The main window active, as under a user's hands, with the focus on the named widget.
+    void FocusOn(QWidget* Widget);
+    // A key as the keyboard gives it: to whatever has the focus.
+    void Press(int Key, Qt::KeyboardModifiers Modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Key), Modifiers);
+    }
     QPushButton* Button(const char* Name) { return Child<QPushButton>(Main, Name); }
     QSlider* Slider() { return Child<QSlider>(Main, "trbTreasury"); }
     QTabWidget* Tabs() { return Child<QTabWidget>(Main, "tacMain"); }
@@ -303,6 +322,219 @@ void TestFrmMain::extremeCreditsMakeCardsDearNeverFree()
     Click(CardOf(Main, 1, 1));
     Click(CardOf(Main, 1, 6)); // Masonry, Crafts
     QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 0"));
+}
+
+void TestFrmMain::FocusOn(QWidget* Widget)
+{
+    Main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Main));
+    Widget->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), Widget);
+}
+
+void TestFrmMain::keysSwitchPlayersFromAnywhere_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("player"); // from player 2 of 3
+    const int Ctrl = Qt::ControlModifier;
+    const int CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+Tab on a card") << "card" << int(Qt::Key_Tab) << Ctrl << 3;
+    QTest::newRow("Ctrl+Shift+Tab on a card") << "card" << int(Qt::Key_Backtab) << CtrlShift << 1;
+    // On the slider, PgDown alone spends treasury; with Ctrl it must switch players instead.
+    QTest::newRow("Ctrl+PgDown on the slider") << "trbTreasury" << int(Qt::Key_PageDown) << Ctrl << 3;
+    QTest::newRow("Ctrl+PgUp on the slider") << "trbTreasury" << int(Qt::Key_PageUp) << Ctrl << 1;
+    QTest::newRow("Ctrl+Tab on Confirm") << "btnBuyConfirm" << int(Qt::Key_Tab) << Ctrl << 3;
+    QTest::newRow("Ctrl+PgUp on the credit bar") << "panBonus2" << int(Qt::Key_PageUp) << Ctrl << 1;
+}
+
+void TestFrmMain::keysSwitchPlayersFromAnywhere()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, player);
+    Click(Button("btnAdd"));
+    Click(Button("btnAdd"));
+    Tabs()->setCurrentIndex(1);
+    Main->CurrentPlayer()->setTreasury(200);
+    Slider()->setValue(18);
+    FocusOn(focus == "card" ? static_cast<QWidget*>(CardOf(Main, 2, 5)) : Child<QWidget>(Main, focus));
+    Press(key, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(Main->CurrentPlayer()->Player(), player);
+    QCOMPARE(Tabs()->tabText(Tabs()->currentIndex()), QString::number(player));
+    QCOMPARE(Main->Players()[1]->Treasury(), 200);
+    QCOMPARE(Slider()->value(), 0);
+}
+
+void TestFrmMain::ctrlQClosesLikeTheCloseButton()
+{
+    Click(Button("btnAdd"));
+    FocusOn(CardOf(Main, 2, 1));
+    Press(Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!Main->isVisible());
+    // Closing saved the game, as the Close button does.
+    EndProgram();
+    StartProgram();
+    QCOMPARE(Main->Players().size(), std::size_t(2));
+}
+
+void TestFrmMain::keyboardReachesTheCreditEditor_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+}
+
+void TestFrmMain::keyboardReachesTheCreditEditor()
+{
+    QFETCH(int, key);
+    Main->CurrentPlayer()->setBonCra(20);
+    FocusOn(Button("btnBuyConfirm"));
+    // Tab from the first button walks the window's controls and then the page.
+    QStringList Walked;
+    for (int Step = 0; Step < 12 && QApplication::focusWidget()->objectName() != "panBonus1"; ++Step) {
+        Walked << QApplication::focusWidget()->objectName();
+        Press(Qt::Key_Tab);
+    }
+    QCOMPARE(Walked, (QStringList{"btnBuyConfirm", "btnInfo", "btnBuyCancel", "btnAdd", "btnLock", "btnClose",
+                                  "trbTreasury", "qt_tabwidget_tabbar"}));
+    QWidget* Bar = QApplication::focusWidget();
+    QCOMPARE(Bar->objectName(), QStringLiteral("panBonus1"));
+    QCOMPARE(Bar->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(!Bar->toolTip().isEmpty());
+
+    QString Crafts;
+    bool Opened = false;
+    {
+        const WhenModalOpens Answer([&](QWidget* Editor) {
+            Opened = true;
+            Crafts = Editor->findChild<QLabel*>("labCra")->text();
+            // Enter in the editor is Close.
+            QTest::keyClick(Editor->focusWidget(), Qt::Key_Return);
+        }, &TfrmBonus::staticMetaObject);
+        Press(key);
+    }
+    QVERIFY(Opened);
+    QCOMPARE(Crafts, QStringLiteral("Crafts: 20"));
+    QVERIFY(!App->Bonus.isVisible());
+    // The bar keeps the window's focus, and a screen reader can press it too.
+    QCOMPARE(Main->focusWidget(), Bar);
+    QAccessibleInterface* Accessible = QAccessible::queryAccessibleInterface(Bar);
+    QCOMPARE(Accessible->role(), QAccessible::Button);
+    QCOMPARE(Accessible->text(QAccessible::Name), QStringLiteral("Credits: Art: 0, Civ: 0, Cra: 20, Rel: 0, Sci: 0"));
+    QVERIFY(Accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    Opened = false;
+    {
+        const WhenModalOpens Answer([&](QWidget* Editor) {
+            Opened = true;
+            Editor->close();
+        }, &TfrmBonus::staticMetaObject);
+        Accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    QVERIFY(Opened);
+    // The summary bar is no button.
+    QCOMPARE(QAccessible::queryAccessibleInterface(Child<QWidget>(Main, "panPlay1"))->role(), QAccessible::Pane);
+}
+
+void TestFrmMain::enterBuysACardAndPressesButtons()
+{
+    TPlayer* Player = Main->CurrentPlayer();
+    FocusOn(CardOf(Main, 1, 4));
+    Press(Qt::Key_Return);
+    QCOMPARE(Player->CurrCost(), 50);
+    QCOMPARE(CardOf(Main, 1, 4)->x(), qRound(Main->ButtonWidth() / 2));
+    FocusOn(Button("btnBuyConfirm"));
+    Press(Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(Player->Card_bought(4));
+    FocusOn(Button("btnInfo"));
+    Press(Qt::Key_Return);
+    QCOMPARE(Button("btnInfo")->text(), QStringLiteral("?"));
+    FocusOn(Button("btnAdd"));
+    Press(Qt::Key_Return);
+    QCOMPARE(Tabs()->count(), 2);
+}
+
+void TestFrmMain::modeTextsFollowEveryWayOfPressing_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<QString>("released");
+    for (const char* Way : {"mouse", "Space", "Enter", "accessibility"}) {
+        QTest::addRow("Info by %s", Way) << "btnInfo" << Way << "?" << "Info";
+        QTest::addRow("Lock by %s", Way) << "btnLock" << Way << "Lock" << "";
+    }
+}
+
+void TestFrmMain::modeTextsFollowEveryWayOfPressing()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, way);
+    QFETCH(QString, pressed);
+    QFETCH(QString, released);
+    QPushButton* Mode = Button(qPrintable(button));
+    const auto Press = [&] {
+        if (way == "mouse") {
+            Click(Mode);
+        } else if (way == "accessibility") {
+            QAccessible::queryAccessibleInterface(Mode)->actionInterface()->doAction(
+                QAccessibleActionInterface::toggleAction());
+        } else {
+            FocusOn(Mode);
+            TestFrmMain::Press(way == "Space" ? Qt::Key_Space : Qt::Key_Return);
+        }
+    };
+    Press();
+    QVERIFY(Mode->isChecked());
+    QCOMPARE(Mode->text(), pressed);
+    Press();
+    QVERIFY(!Mode->isChecked());
+    QCOMPARE(Mode->text(), released);
+}
+
+void TestFrmMain::screenReaderHearsPointsAndPlayers()
+{
+    QAccessibleInterface* Treasury = QAccessible::queryAccessibleInterface(Slider());
+    QCOMPARE(Treasury->text(QAccessible::Name), QStringLiteral("Treasury"));
+    QCOMPARE(Treasury->valueInterface()->currentValue().toInt(), 290);
+    QCOMPARE(Treasury->valueInterface()->minimumValue().toInt(), 0);
+    QCOMPARE(Treasury->valueInterface()->maximumValue().toInt(), 290);
+    Slider()->setValue(42);
+    QCOMPARE(LabelText(Main, "labInfo3_1"), QStringLiteral("Treasury: 80"));
+    QCOMPARE(Treasury->valueInterface()->currentValue().toInt(), 80);
+    QCOMPARE(Treasury->text(QAccessible::Value), QStringLiteral("80"));
+    // A screen reader setting the value sets the treasury, to the nearest step.
+    Treasury->valueInterface()->setCurrentValue(152);
+    QCOMPARE(Main->CurrentPlayer()->Treasury(), 150);
+    QCOMPARE(LabelText(Main, "labInfo3_1"), QStringLiteral("Treasury: 150"));
+
+    Click(Button("btnAdd"));
+    QAccessibleInterface* Bar = QAccessible::queryAccessibleInterface(Tabs()->tabBar());
+    QCOMPARE(Bar->child(0)->text(QAccessible::Name), QStringLiteral("Player 1"));
+    QCOMPARE(Bar->child(1)->text(QAccessible::Name), QStringLiteral("Player 2"));
+    QCOMPARE(Tabs()->tabText(1), QStringLiteral("2"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(Button("btnInfo"))->text(QAccessible::Name), QStringLiteral("Info"));
+}
+
+void TestFrmMain::everyFocusStopShowsItsFocus_data()
+{
+    QTest::addColumn<QString>("stop");
+    for (const char* Stop : {"btnBuyConfirm", "btnInfo", "btnLock", "btnClose", "trbTreasury", "qt_tabwidget_tabbar",
+                             "panBonus1", "card_7"})
+        QTest::newRow(Stop) << Stop;
+}
+
+void TestFrmMain::everyFocusStopShowsItsFocus()
+{
+    QFETCH(QString, stop);
+    QWidget* Stop = stop == "card_7" ? CardOf(Main, 1, 7) : Child<QWidget>(Main, stop);
+    FocusOn(Button("btnAdd"));
+    const QImage Before = Stop->grab().toImage();
+    FocusOn(Stop);
+    QVERIFY(Stop->grab().toImage() != Before);
 }
 
 QTEST_MAIN(TestFrmMain)

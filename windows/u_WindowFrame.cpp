@@ -1,8 +1,11 @@
 #include "windows/u_WindowFrame.h"
 
+#include "board/u_FitLabel.h"
+
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 QString FileVersionText()
@@ -28,5 +31,20 @@ QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, 
     auto* Button = new QPushButton(Text, Parent);
     Button->setObjectName(QLatin1String(Name));
     Button->setGeometry(Geometry);
+    Button->setAutoDefault(true);
+    FitButtonText(Button, {Text});
     return Button;
+}
+
+void FitButtonText(QPushButton* Button, const QStringList& Texts)
+{
+    // Fusion draws a button's text inside its frame and margin.
+    const QStyle* Style = Button->style();
+    const int Inset = Style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, Button) +
+                      2 * Style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, Button);
+    const QSize Box = Button->size() - QSize(2 * Inset, 2 * Style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, Button));
+    const QFont Fitting = FittingFont(Button->font(), Texts, Box);
+    // Left alone while it fits, the button keeps following the desktop's font.
+    if (Fitting != Button->font())
+        Button->setFont(Fitting);
 }

@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QPushButton;
 class QWidget;
@@ -14,5 +15,9 @@ QString FileVersionText();
 // The caption, fixed size, centred position and title-bar buttons that all three windows share.
 void SetUpWindowFrame(QWidget* Window, int ClientWidth, int ClientHeight);
 
-// A push button with an object name at a fixed place in its window.
+// A push button with an object name at a fixed place in its window. Enter presses it when it has
+// the focus, as Space does, and its text fits it whole.
 QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, QRect Geometry);
+
+// Gives the button the largest font, up to the window's, in which each of Texts fits it whole.
+void FitButtonText(QPushButton* Button, const QStringList& Texts);

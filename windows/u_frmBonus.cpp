@@ -1,13 +1,14 @@
 #include "windows/u_frmBonus.h"
 
+#include "board/u_FocusFrame.h"
 #include "ledger/u_TPlayer.h"
+#include "windows/u_PointSlider.h"
 #include "windows/u_WindowFrame.h"
 #include "windows/u_frmMain.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSlider>
 
 namespace {
 
@@ -29,21 +30,27 @@ void TfrmBonus::FormCreate()
     SetUpWindowFrame(this, 384, 567);
     Rows = MakeColourRows(this, 0, 81);
     for (int g = 0; g < GroupCount; ++g) {
-        auto* Slider = new QSlider(Qt::Horizontal, Rows[g].Panel);
+        auto* Slider = new TPointSlider(Qt::Horizontal, Rows[g].Panel, 0, CreditStep);
         Slider->setObjectName(QStringLiteral("trb") + QLatin1String(Groups[g].ShortLabel));
         Slider->setGeometry(8, 32, 369, 32);
         Slider->setRange(0, CreditMax / CreditStep);
         Slider->setPageStep(2);
         Slider->setAccessibleName(QLatin1String(Groups[g].FullLabel));
         Slider->raise();
+        ShowFocusFrame(Slider);
         // The label follows the thumb while it is dragged; the ledger waits for Close.
         connect(Slider, &QSlider::valueChanged, this,
-                [this, g](int Position) { Rows[g].Label->setText(RowText(g, Position * CreditStep)); });
+                [this, g, Slider](int Position) { Rows[g].Label->setText(RowText(g, Slider->PointsAt(Position))); });
         Sliders[g] = Slider;
     }
     btnRestart = MakeButton(this, "btnRestart", QStringLiteral("Delete all players"), {8, 403, 368, 44});
     btnRecalc = MakeButton(this, "btnRecalc", QStringLiteral("Recalc"), {8, 475, 368, 44});
     btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), {8, 520, 368, 44});
+    // Enter anywhere in the editor means Close; the two other buttons take Space or a click only,
+    // so Enter on a slider never deletes the players or rebuilds the credits.
+    btnClose->setDefault(true);
+    btnRestart->setAutoDefault(false);
+    btnRecalc->setAutoDefault(false);
     for (int g = 0; g + 1 < GroupCount; ++g)
         setTabOrder(Sliders[g], Sliders[g + 1]);
     setTabOrder(Sliders[GroupCount - 1], btnRestart);
@@ -73,13 +80,13 @@ void TfrmBonus::ShowCredits()
 // overwritten with the exact credit.
 void TfrmBonus::ShowValue(int Group, int Value)
 {
-    Sliders[Group]->setValue(qRound(qBound(0, Value, CreditMax) / double(CreditStep)));
+    Sliders[Group]->setValue(Sliders[Group]->PositionOf(Value));
     Rows[Group].Label->setText(RowText(Group, Value));
 }
 
 int TfrmBonus::ReadValue(int Group) const
 {
-    return Sliders[Group]->value() * CreditStep;
+    return Sliders[Group]->Points();
 }
 
 void TfrmBonus::btnCloseClick()

@@ -7,8 +7,8 @@
 #include <QDialog>
 
 class QPushButton;
-class QSlider;
 class TfrmMain;
+class TPointSlider;
 class TPlayer;
 
 class TfrmBonus : public QDialog {
@@ -32,7 +32,7 @@ private:
     TfrmMain& frmMain;
     QPushButton* btnClose = nullptr;
     std::array<TColourRow, GroupCount> Rows{};
-    std::array<QSlider*, GroupCount> Sliders{}; // trbArt ... trbSci
+    std::array<TPointSlider*, GroupCount> Sliders{}; // trbArt ... trbSci
     QPushButton* btnRecalc = nullptr;
     QPushButton* btnRestart = nullptr;
     TPlayer* FPlayer = nullptr;

@@ -1,5 +1,6 @@
 #include "windows/u_frmInfo.h"
 
+#include "board/u_FitLabel.h"
 #include "catalogue/u_Function.h"
 #include "windows/u_WindowFrame.h"
 
@@ -11,16 +12,10 @@ namespace {
 
 QLabel* MakeLabel(QWidget* Parent, const char* Name, QRect Geometry)
 {
-    auto* Label = new QLabel(Parent);
+    auto* Label = new TFitLabel(Parent);
     Label->setObjectName(QLatin1String(Name));
     Label->setGeometry(Geometry);
     return Label;
-}
-
-// Names are stored with the doubled ampersand that buttons need; a plain label shows them once.
-QString Shown(const QString& Stored)
-{
-    return QString(Stored).replace(QLatin1String("&&"), QLatin1String("&"));
 }
 
 } // namespace
@@ -48,6 +43,7 @@ void TfrmInfo::FormCreate()
     memDesc->setObjectName(QStringLiteral("memDesc"));
     memDesc->setGeometry(8, 280, 369, 233);
     memDesc->setReadOnly(true);
+    memDesc->setAccessibleName(QStringLiteral("Rule text"));
     memDesc->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memDesc->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
@@ -60,7 +56,7 @@ void TfrmInfo::FormCreate()
 void TfrmInfo::Setup(int iCard)
 {
     const CardRecord& Card = Cards[iCard];
-    labName->setText(Shown(CardCaption(iCard)));
+    labName->setText(PlainText(CardCaption(iCard)));
     labVP->setText(QStringLiteral("VP: ") + QString::number(CardVictoryPoints(iCard)));
     for (int g = 0; g < GroupCount; ++g)
         Rows[g].Label->setText(RowText(g, Card.Credits[g]));
@@ -70,7 +66,7 @@ void TfrmInfo::Setup(int iCard)
         if (Cards[i].BonusFrom == iCard)
             Cheaper = &Cards[i];
     labBonus->setText(Cheaper ? QStringLiteral("Bonus +") + QString::number(Cheaper->BonusAmount) +
-                                    QStringLiteral(" to ") + Shown(QString::fromUtf8(Cheaper->Name))
+                                    QStringLiteral(" to ") + CardName(Cheaper->Id)
                               : QString());
 
     // Lines of a rule text are separated by carriage returns.

@@ -2,8 +2,10 @@
 
 #include "board/u_CardButton.h"
 #include "board/u_DM.h"
+#include "board/u_FocusFrame.h"
 #include "ledger/u_TPlayer.h"
 #include "state/u_StateFile.h"
+#include "windows/u_PointSlider.h"
 #include "windows/u_Shutdown.h"
 #include "windows/u_WindowFrame.h"
 #include "windows/u_frmBonus.h"
@@ -12,10 +14,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
-#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace {
 
@@ -53,7 +56,7 @@ void TfrmMain::FormCreate()
     // On the tab bar alone: a style sheet on the tab widget would override the pages' palettes.
     tacMain->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 49px; }"));
 
-    trbTreasury = new QSlider(Qt::Vertical, this);
+    trbTreasury = new TPointSlider(Qt::Vertical, this, TreasuryMax, -TreasuryStep);
     trbTreasury->setObjectName(QStringLiteral("trbTreasury"));
     trbTreasury->setGeometry(352, 0, 32, 473);
     trbTreasury->setRange(0, 250 / TreasuryStep);
@@ -64,15 +67,23 @@ void TfrmMain::FormCreate()
     trbTreasury->setInvertedControls(true);
     trbTreasury->setTracking(false);
     trbTreasury->setToolTip(QStringLiteral("Treasury"));
+    trbTreasury->setAccessibleName(QStringLiteral("Treasury"));
 
     btnBuyConfirm = MakeButton(this, "btnBuyConfirm", QStringLiteral("Confirm"), {0, 475, 169, 44});
+    btnBuyConfirm->setToolTip(QStringLiteral("Buy the cards in the basket"));
     btnInfo = MakeButton(this, "btnInfo", QStringLiteral("Info"), {168, 475, 49, 44});
     btnInfo->setCheckable(true);
     btnInfo->setToolTip(QStringLiteral("Click a card to read about it"));
+    // Read the same whether it shows "Info" or "?"; a screen reader adds whether it is pressed.
+    btnInfo->setAccessibleName(QStringLiteral("Info"));
+    FitButtonText(btnInfo, {QStringLiteral("Info"), QStringLiteral("?")});
     btnBuyCancel = MakeButton(this, "btnBuyCancel", QStringLiteral("Cancel"), {216, 475, 169, 44});
+    btnBuyCancel->setToolTip(QStringLiteral("Empty the basket"));
     btnAdd = MakeButton(this, "btnAdd", QStringLiteral("Add player"), {0, 520, 169, 44});
+    btnAdd->setToolTip(QStringLiteral("Add a page for another player"));
     btnLock = MakeButton(this, "btnLock", QString(), {168, 520, 49, 44});
     btnLock->setCheckable(true);
+    FitButtonText(btnLock, {QStringLiteral("Lock")});
     btnLock->setToolTip(QStringLiteral("Purchase lock: cards cannot be taken back"));
     btnLock->setAccessibleName(QStringLiteral("Purchase lock"));
     btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), {216, 520, 169, 44});
@@ -83,7 +94,17 @@ void TfrmMain::FormCreate()
     setTabOrder(btnAdd, btnLock);
     setTabOrder(btnLock, btnClose);
     setTabOrder(btnClose, trbTreasury);
-    setTabOrder(trbTreasury, tacMain);
+    // The tab bar itself is the stop, after the slider, and the page's credit bar and cards follow
+    // it. The tab widget would forward its focus to the bar from its own, earlier place in the
+    // chain, and the bar's scroll arrows do what Left and Right on the bar do: as stops of their
+    // own either would be visited out of order.
+    setTabOrder(trbTreasury, tacMain->tabBar());
+    tacMain->setFocusProxy(nullptr);
+    tacMain->setFocusPolicy(Qt::NoFocus);
+    ShowFocusFrame(tacMain->tabBar());
+    ShowFocusFrame(trbTreasury);
+    for (QWidget* Arrow : tacMain->tabBar()->findChildren<QToolButton*>())
+        Arrow->setFocusPolicy(Qt::NoFocus);
 
     connect(tacMain, &QTabWidget::currentChanged, this, &TfrmMain::tacMainChange);
     connect(trbTreasury, &QSlider::valueChanged, this, &TfrmMain::trbTreasuryChange);
@@ -92,11 +113,13 @@ void TfrmMain::FormCreate()
     connect(btnBuyConfirm, &QPushButton::clicked, this, &TfrmMain::btnBuyConfirmClick);
     connect(btnBuyCancel, &QPushButton::clicked, this, &TfrmMain::btnBuyCancelClick);
     connect(btnClose, &QPushButton::clicked, this, &TfrmMain::btnCloseClick);
-    connect(btnInfo, &QPushButton::clicked, this, &TfrmMain::btnInfoClick);
-    connect(btnLock, &QPushButton::clicked, this, &TfrmMain::btnLockClick);
+    // The texts follow the pressed state however it changes: click, key or a screen reader's toggle.
+    connect(btnInfo, &QPushButton::toggled, this, &TfrmMain::btnInfoClick);
+    connect(btnLock, &QPushButton::toggled, this, &TfrmMain::btnLockClick);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::FormSaveState);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::FormSaveState);
     CloseOnTerminationSignals(this);
+    FormShortcuts();
 
     DM = std::make_unique<TDM>();
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
@@ -108,6 +131,22 @@ void TfrmMain::FormCreate()
         AddPlayer();
     trbTreasury->setMaximum(TreasuryMax / TreasuryStep);
     FCurrentPlayer->Card_work();
+}
+
+// The main window's keyboard shortcuts, all here. Each works wherever the focus is in the window.
+void TfrmMain::FormShortcuts()
+{
+    const auto Add = [this](const QList<QKeySequence>& Keys, auto Action) {
+        auto* Shortcut = new QShortcut(this);
+        Shortcut->setKeys(Keys);
+        connect(Shortcut, &QShortcut::activated, this, Action);
+    };
+    Add({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, [this] { StepPlayer(1); });
+    // Shift+Tab arrives as Backtab.
+    Add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+         QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        [this] { StepPlayer(-1); });
+    Add({QKeySequence(Qt::CTRL | Qt::Key_Q)}, &TfrmMain::btnCloseClick);
 }
 
 void TfrmMain::FormDestroy()
@@ -165,12 +204,19 @@ void TfrmMain::RestorePlayers(const TSavedGame& Game)
         Player->Card_work();
     }
     btnLock->setChecked(Game.PurchaseLock);
-    btnLockClick();
 }
 
 void TfrmMain::ShowTreasury(int Treasury)
 {
-    trbTreasury->setValue(qRound(qBound(0, TreasuryMax - Treasury, TreasuryMax) / double(TreasuryStep)));
+    trbTreasury->setValue(trbTreasury->PositionOf(Treasury));
+}
+
+// The next or previous player's tab, round from the last to the first.
+void TfrmMain::StepPlayer(int Steps)
+{
+    const int Count = tacMain->count();
+    if (Count > 1)
+        tacMain->setCurrentIndex(((tacMain->currentIndex() + Steps) % Count + Count) % Count);
 }
 
 void TfrmMain::tacMainChange(int Index)
@@ -189,7 +235,7 @@ void TfrmMain::trbTreasuryChange(int Value)
 {
     if (!FCurrentPlayer)
         return;
-    FCurrentPlayer->setTreasury(TreasuryMax - Value * TreasuryStep);
+    FCurrentPlayer->setTreasury(trbTreasury->PointsAt(Value));
     FCurrentPlayer->Card_show();
 }
 
@@ -198,7 +244,7 @@ void TfrmMain::trbTreasuryTracking(int Value)
 {
     if (!FCurrentPlayer)
         return;
-    FCurrentPlayer->setTreasury(TreasuryMax - Value * TreasuryStep);
+    FCurrentPlayer->setTreasury(trbTreasury->PointsAt(Value));
     FCurrentPlayer->InfoTreasury_show();
 }
 
@@ -264,7 +310,6 @@ void TfrmMain::RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int))
             continue;
         if (btnInfo->isChecked()) {
             btnInfo->setChecked(false);
-            btnInfoClick();
             if (frmInfo) {
                 frmInfo->Setup(Card);
                 frmInfo->exec();

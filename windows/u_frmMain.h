@@ -11,9 +11,9 @@
 #include <vector>
 
 class QPushButton;
-class QSlider;
 class QTabWidget;
 class TDM;
+class TPointSlider;
 class TfrmBonus;
 class TfrmInfo;
 class TPlayer;
@@ -46,6 +46,7 @@ protected:
 
 private:
     void FormCreate();
+    void FormShortcuts();
     void FormDestroy();
     void FormSaveState();
     void tacMainChange(int Index);
@@ -61,12 +62,13 @@ private:
     void AddPlayer();
     void RestorePlayers(const TSavedGame& Game);
     void ShowTreasury(int Treasury);
+    void StepPlayer(int Steps);
     void RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int));
 
     QTabWidget* tacMain = nullptr;
     QPushButton* btnAdd = nullptr;
     QPushButton* btnClose = nullptr;
-    QSlider* trbTreasury = nullptr;
+    TPointSlider* trbTreasury = nullptr;
     QPushButton* btnInfo = nullptr;
     QPushButton* btnBuyConfirm = nullptr;
     QPushButton* btnBuyCancel = nullptr;

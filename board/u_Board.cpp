@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "board/u_Board.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include <algorithm>
+
+namespace {
+
+// What a screen reader walks: the board's cards in screen order rather than in the order they
+// were made.
+class TBoardAccessible : public QAccessibleWidget {
+public:
+    explicit TBoardAccessible(TBoard* Board)
+        : QAccessibleWidget(Board, QAccessible::Pane)
+    {
+    }
+
+    int childCount() const override { return Order().size(); }
+
+    QAccessibleInterface* child(int Index) const override
+    {
+        const QList<QWidget*> Cards = Order();
+        return Index >= 0 && Index < Cards.size() ? QAccessible::queryAccessibleInterface(Cards[Index]) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* Child) const override
+    {
+        return Child ? Order().indexOf(qobject_cast<QWidget*>(Child->object())) : -1;
+    }
+
+private:
+    QList<QWidget*> Order() const { return static_cast<TBoard*>(widget())->ScreenOrder(); }
+};
+
+QAccessibleInterface* BoardAccessible(const QString& Class, QObject* Object)
+{
+    if (Class == QLatin1String("TBoard"))
+        return new TBoardAccessible(static_cast<TBoard*>(Object));
+    return nullptr;
+}
+
+} // namespace
+
+TBoard::TBoard(QWidget* Parent)
+    : QWidget(Parent)
+{
+    static const bool Installed = (QAccessible::installFactory(BoardAccessible), true);
+    Q_UNUSED(Installed);
+}
+
+QList<QWidget*> TBoard::ScreenOrder() const
+{
+    QList<QWidget*> Cards = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::sort(Cards.begin(), Cards.end(), [](const QWidget* A, const QWidget* B) {
+        return A->x() != B->x() ? A->x() < B->x() : A->y() < B->y();
+    });
+    return Cards;
+}
+
+void TBoard::FollowScreenOrder()
+{
+    QList<QWidget*> Order = ScreenOrder();
+    if (Order == FFocusOrder)
+        return;
+    for (qsizetype i = 1; i < Order.size(); ++i)
+        setTabOrder(Order[i - 1], Order[i]);
+    FFocusOrder = std::move(Order);
+}

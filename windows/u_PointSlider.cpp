@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "windows/u_PointSlider.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include <algorithm>
+
+namespace {
+
+class TPointSliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TPointSliderAccessible(TPointSlider* Slider)
+        : QAccessibleWidget(Slider, QAccessible::Slider)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType Type) override
+    {
+        if (Type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(Type);
+    }
+
+    QString text(QAccessible::Text Kind) const override
+    {
+        if (Kind == QAccessible::Value)
+            return QString::number(Slider()->Points());
+        return QAccessibleWidget::text(Kind);
+    }
+
+    QVariant currentValue() const override { return Slider()->Points(); }
+    void setCurrentValue(const QVariant& Value) override { Slider()->setValue(Slider()->PositionOf(Value.toInt())); }
+    QVariant maximumValue() const override { return std::max(Ends().first, Ends().second); }
+    QVariant minimumValue() const override { return std::min(Ends().first, Ends().second); }
+    QVariant minimumStepSize() const override
+    {
+        return std::abs(Slider()->PointsAt(1) - Slider()->PointsAt(0)) * Slider()->singleStep();
+    }
+
+private:
+    TPointSlider* Slider() const { return static_cast<TPointSlider*>(widget()); }
+    std::pair<int, int> Ends() const
+    {
+        return {Slider()->PointsAt(Slider()->minimum()), Slider()->PointsAt(Slider()->maximum())};
+    }
+};
+
+QAccessibleInterface* PointSliderAccessible(const QString& Class, QObject* Object)
+{
+    if (Class == QLatin1String("TPointSlider"))
+        return new TPointSliderAccessible(static_cast<TPointSlider*>(Object));
+    return nullptr;
+}
+
+} // namespace
+
+TPointSlider::TPointSlider(Qt::Orientation Orientation, QWidget* Parent, int Origin, int PerStep)
+    : QSlider(Orientation, Parent)
+    , FOrigin(Origin)
+    , FPerStep(PerStep)
+{
+    static const bool Installed = (QAccessible::installFactory(PointSliderAccessible), true);
+    Q_UNUSED(Installed);
+}
+
+int TPointSlider::PositionOf(int Points) const
+{
+    return std::clamp(qRound((double(Points) - FOrigin) / FPerStep), minimum(), maximum());
+}
