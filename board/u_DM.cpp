@@ -39,6 +39,19 @@ QLabel* MakeLabel(QWidget* Bar, const QString& Name, int k, double Width)
 
 } // namespace
 
+TPagesOutOfSight::TPagesOutOfSight(QTabWidget* Tabs)
+    : FTabs(Tabs)
+{
+    FTabs->hide();
+    FTabs->setUpdatesEnabled(false);
+}
+
+TPagesOutOfSight::~TPagesOutOfSight()
+{
+    FTabs->setUpdatesEnabled(true);
+    FTabs->show();
+}
+
 std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPara)
 {
     setPlayers(Players() + 1);

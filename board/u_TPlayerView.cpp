@@ -45,6 +45,10 @@ void TPlayer::Card_show()
 {
     if (!FScrollBox)
         return;
+    if (FDrawOnceCount > 0) {
+        FShowPending = true;
+        return;
+    }
     std::array<int, CardCount + 1> Row{};
     for (int Position = 1; Position <= CardCount; ++Position)
         Row[Card_sort[Position]] = Position;

@@ -1,5 +1,6 @@
 #include "ledger/u_TPlayer.h"
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -166,6 +167,22 @@ void TPlayer::Card_add(int iCard)
         AddCredits(iCard, +1);
         Card_work();
     });
+}
+
+TPlayer::TDrawOnce::TDrawOnce(TPlayer& Player)
+    : FPlayer(Player)
+    , FExceptions(std::uncaught_exceptions())
+{
+    ++FPlayer.FDrawOnceCount;
+}
+
+TPlayer::TDrawOnce::~TDrawOnce()
+{
+    if (--FPlayer.FDrawOnceCount > 0 || !FPlayer.FShowPending)
+        return;
+    FPlayer.FShowPending = false;
+    if (std::uncaught_exceptions() == FExceptions)
+        FPlayer.Card_show();
 }
 
 void TPlayer::Bonus_recalc()

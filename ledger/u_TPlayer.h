@@ -13,6 +13,10 @@
 //
 // A ledger with no page bound (no scroll area) computes everything and draws nothing, which is
 // how the rules are tested. Setting a property only stores the value: nothing is recomputed.
+//
+// A ledger that is filled where nobody can see its page (a saved game being restored) holds a
+// TDrawOnce: every operation still recomputes as usual, so prices and the order of equal prices
+// come out exactly as card by card, but the page is drawn once, when the last TDrawOnce goes.
 
 #include "catalogue/u_Const.h"
 #include "ledger/u_Pricing.h"
@@ -107,6 +111,21 @@ public:
     GroupCredits Credits() const;
     void setCredits(const GroupCredits& Value);
 
+    // Puts off the page's redraws while it lives; the last one to go draws the page once, if a
+    // redraw was put off. Not when it goes because of an exception: the page is not drawn from a
+    // state that the failed operation may have left half done.
+    class TDrawOnce {
+    public:
+        explicit TDrawOnce(TPlayer& Player);
+        ~TDrawOnce();
+        TDrawOnce(const TDrawOnce&) = delete;
+        TDrawOnce& operator=(const TDrawOnce&) = delete;
+
+    private:
+        TPlayer& FPlayer;
+        int FExceptions;
+    };
+
 private:
     template <typename Body> bool Guarded(Body&& body);
     void AddCredits(int iCard, int Sign);
@@ -142,5 +161,7 @@ private:
     QLabel* FInfoBonCra = nullptr;
     QLabel* FInfoBonRel = nullptr;
     bool FWorking = false;
+    int FDrawOnceCount = 0;     // TDrawOnce objects alive
+    bool FShowPending = false;  // a redraw was put off by them
     TCardHost* FOwner;
 };

@@ -23,6 +23,8 @@ private slots:
     void everyPricedCaptionFitsItsButton();
     void eachPlayerHasItsOwnButtons();
     void nestedCallDuringRedrawDoesNothing();
+    void drawOnceDrawsWhenTheLastOneGoes();
+    void drawOnceLeftByAnExceptionDrawsNothing();
 
 private:
     // The ledger of the first start's player.
@@ -247,6 +249,54 @@ void TestTPlayerView::nestedCallDuringRedrawDoesNothing()
     QCOMPARE(Column(3), 0);
     QCOMPARE(Ledger()->CurrCost(), 0);
     QVERIFY(!Ledger()->Working());
+}
+
+void TestTPlayerView::drawOnceDrawsWhenTheLastOneGoes()
+{
+    {
+        const TPlayer::TDrawOnce Outer(*Ledger());
+        {
+            const TPlayer::TDrawOnce Inner(*Ledger());
+            Ledger()->Card_add(9);
+        }
+        Ledger()->Card_pre(1);
+        // The ledger is up to date, the page is not: Pottery gave Crafts 10.
+        QCOMPARE(Ledger()->Price(1), 40);
+        QCOMPARE(Ledger()->CardAt(1), 9);
+        QCOMPARE(Column(9), 0);
+        QCOMPARE(Column(1), 0);
+        QCOMPARE(CardOf(Main, 1, 1)->text(), QStringLiteral("50) Cloth Making \u2022"));
+        QCOMPARE(LabelText(Main, "labInfo1_1"), QStringLiteral("Cards: 0/51"));
+        QCOMPARE(LabelText(Main, "labBonus3_1"), QStringLiteral("Cra: 0"));
+    }
+    QCOMPARE(CardOf(Main, 1, 9)->pos(), QPoint(Width(), 0));
+    QCOMPARE(CardOf(Main, 1, 9)->FaceLabel()->text(), QStringLiteral("Pottery \u2022"));
+    QCOMPARE(CardOf(Main, 1, 1)->pos(), QPoint(qRound(Main->ButtonWidth() / 2), 24));
+    QCOMPARE(CardOf(Main, 1, 1)->FaceLabel()->text(), QStringLiteral("40) Cloth Making \u2022"));
+    QCOMPARE(LabelText(Main, "labInfo1_1"), QStringLiteral("Cards: 1/50"));
+    QCOMPARE(LabelText(Main, "labBonus3_1"), QStringLiteral("Cra: 10"));
+    // Afterwards every change is drawn at once again.
+    Ledger()->Card_add(3);
+    QCOMPARE(Column(3), Width());
+    QCOMPARE(LabelText(Main, "labInfo1_1"), QStringLiteral("Cards: 2/49"));
+}
+
+void TestTPlayerView::drawOnceLeftByAnExceptionDrawsNothing()
+{
+    try {
+        const TPlayer::TDrawOnce DrawOnce(*Ledger());
+        Ledger()->Card_add(9);
+        Ledger()->Card_add(52);
+        QFAIL("card 52 was accepted");
+    } catch (const std::out_of_range&) {
+    }
+    QVERIFY(Ledger()->Card_bought(9));
+    QCOMPARE(Column(9), 0);
+    // Nothing stays put off: the next redraw shows the ledger as it is.
+    Ledger()->Card_work();
+    QCOMPARE(Column(9), Width());
+    Ledger()->Card_add(3);
+    QCOMPARE(Column(3), Width());
 }
 
 QTEST_MAIN(TestTPlayerView)
