@@ -2,7 +2,11 @@
 
 #include "board/u_CardHost.h"
 
+#include <QFocusEvent>
 #include <QLabel>
+#include <QStyle>
+#include <QTimer>
+#include <QToolTip>
 
 TCardButton::TCardButton(QWidget* Parent, TCardHost* Host)
     : QPushButton(Parent)
@@ -44,17 +48,42 @@ void TCardButton::paintEvent(QPaintEvent*)
 {
 }
 
-// The face shows the keyboard focus in place of the covered button.
+// The face shows the keyboard focus in place of the covered button. The keyboard cannot hover, so
+// when the focus reached with Tab rests on a card as long as a hover would, its tooltip shows
+// below it, until the focus leaves.
 void TCardButton::focusInEvent(QFocusEvent* Event)
 {
     QPushButton::focusInEvent(Event);
     UpdateFace();
+    ++FFocusChanges;
+    if (Event->reason() == Qt::TabFocusReason || Event->reason() == Qt::BacktabFocusReason)
+        QTimer::singleShot(style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, this), this,
+                           [this, Rested = FFocusChanges] {
+                               if (FFocusChanges == Rested)
+                                   ShowToolTip();
+                           });
 }
 
 void TCardButton::focusOutEvent(QFocusEvent* Event)
 {
     QPushButton::focusOutEvent(Event);
     UpdateFace();
+    ++FFocusChanges;
+    QToolTip::hideText();
+}
+
+// A redraw moves and retitles the focused card (Space takes it into the basket): its tooltip follows.
+bool TCardButton::event(QEvent* Event)
+{
+    const bool Handled = QPushButton::event(Event);
+    if ((Event->type() == QEvent::ToolTipChange || Event->type() == QEvent::Move) && hasFocus() && QToolTip::isVisible())
+        ShowToolTip();
+    return Handled;
+}
+
+void TCardButton::ShowToolTip()
+{
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
 }
 
 void TCardButton::UpdateFace()

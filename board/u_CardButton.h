@@ -29,6 +29,7 @@ public:
     void setCardText(const QString& Text);
 
 protected:
+    bool event(QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void focusInEvent(QFocusEvent* Event) override;
@@ -37,9 +38,11 @@ protected:
 private:
     void RunOnClick();
     void UpdateFace();
+    void ShowToolTip();
 
     TCardHost* FHost;
     Handler FOnClick = nullptr;
     int FTag = 0;
     float FTagFloat = 0;
+    int FFocusChanges = 0; // tells a focus that rested from one that has left since
 };

@@ -25,6 +25,16 @@ QString PricedText(int Price, int id)
     return QString::number(Price) + QStringLiteral(") ") + CardCaption(id);
 }
 
+// The tooltip, and what a screen reader reads on demand. Most redraws change few prices, so only
+// the texts that changed are set.
+void Explain(TCardButton* Button, const QString& Text)
+{
+    if (Button->toolTip() == Text)
+        return;
+    Button->setToolTip(Text);
+    Button->setAccessibleDescription(Text);
+}
+
 // The three columns differ only in these values; the face label always repeats the text.
 void Place(TCardButton* Button, const QString& Text, int x, int y, TCardButton::Handler OnClick, bool Enabled)
 {
@@ -71,6 +81,7 @@ void TPlayer::Card_show()
             Points += CardVictoryPoints(id);
             break;
         }
+        Explain(Button, Explanation(id).join(QLatin1Char('\n')));
     }
     InfoCards_show(OwnedCount);
     InfoPoints_show(Points);

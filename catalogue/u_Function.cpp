@@ -21,6 +21,11 @@ QString RepeatText(const QString& Text, int Count)
     return Count > 0 ? Text.repeated(Count) : QString();
 }
 
+QString PlainName(const QString& Stored)
+{
+    return QString(Stored).replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
 QString CaptionFor(const QString& Name, int Cost)
 {
     const int Points = VictoryPointsForCost(Cost);

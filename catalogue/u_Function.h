@@ -12,5 +12,8 @@ int VictoryPointsForCost(int Cost);
 const QString& CardCaption(int Id);
 QString CaptionFor(const QString& Name, int Cost);
 
+// Names are stored with the doubled ampersand that buttons need; plain text shows it once.
+QString PlainName(const QString& Stored);
+
 // Text concatenated Count times; empty for Count 0.
 QString RepeatText(const QString& Text, int Count);

@@ -65,6 +65,9 @@ public:
     // a position 1..51 of the price order.
     int Price(int iCard) const;
     int CardAt(int Position) const;
+    // How the last Card_work came to a card's price, from the credits and owned cards it used;
+    // see PriceExplanation.
+    QStringList Explanation(int iCard) const;
 
     QWidget* Tab() const { return FTab; }
     void setTab(QWidget* Value) { FTab = Value; }
@@ -138,6 +141,7 @@ private:
     std::array<CardState, CardCount + 1> Card_have{}; // by card id 1..51
     PriceOrder Card_sort{};                           // by position 1..51: card ids
     CardPrices Card_cost{};                           // by card id; -1 for an owned card
+    GroupCredits FPricedCredits{};                    // the credits the last Card_work used
     QWidget* FTab = nullptr;
     QLabel* FInfoCards = nullptr;
     QLabel* FInfoPoints = nullptr;

@@ -17,12 +17,6 @@ QLabel* MakeLabel(QWidget* Parent, const char* Name, QRect Geometry)
     return Label;
 }
 
-// Names are stored with the doubled ampersand that buttons need; a plain label shows them once.
-QString Shown(const QString& Stored)
-{
-    return QString(Stored).replace(QLatin1String("&&"), QLatin1String("&"));
-}
-
 } // namespace
 
 TfrmInfo::TfrmInfo()
@@ -60,7 +54,7 @@ void TfrmInfo::FormCreate()
 void TfrmInfo::Setup(int iCard)
 {
     const CardRecord& Card = Cards[iCard];
-    labName->setText(Shown(CardCaption(iCard)));
+    labName->setText(PlainName(CardCaption(iCard)));
     labVP->setText(QStringLiteral("VP: ") + QString::number(CardVictoryPoints(iCard)));
     for (int g = 0; g < GroupCount; ++g)
         Rows[g].Label->setText(RowText(g, Card.Credits[g]));
@@ -70,7 +64,7 @@ void TfrmInfo::Setup(int iCard)
         if (Cards[i].BonusFrom == iCard)
             Cheaper = &Cards[i];
     labBonus->setText(Cheaper ? QStringLiteral("Bonus +") + QString::number(Cheaper->BonusAmount) +
-                                    QStringLiteral(" to ") + Shown(QString::fromUtf8(Cheaper->Name))
+                                    QStringLiteral(" to ") + PlainName(QString::fromUtf8(Cheaper->Name))
                               : QString());
 
     // Lines of a rule text are separated by carriage returns.
