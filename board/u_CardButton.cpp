@@ -8,9 +8,14 @@
 #include "catalogue/u_Function.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHash>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QStyle>
+#include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -153,6 +158,13 @@ bool TCardButton::event(QEvent* Event)
     case QEvent::FocusOut:
         UpdateFace();
         break;
+    // A redraw moves and retitles the focused card (Space takes it into the basket): its tooltip
+    // follows.
+    case QEvent::ToolTipChange:
+    case QEvent::Move:
+        if (hasFocus() && QToolTip::isVisible())
+            ShowToolTip();
+        break;
     default:
         break;
     }
@@ -170,6 +182,32 @@ void TCardButton::resizeEvent(QResizeEvent* Event)
 // The face covers the whole button, so the button's own bevel and text are never seen.
 void TCardButton::paintEvent(QPaintEvent*)
 {
+}
+
+// The keyboard cannot hover, so when the focus reached with Tab rests on a card as long as a hover
+// would, its tooltip shows below it, until the focus leaves.
+void TCardButton::focusInEvent(QFocusEvent* Event)
+{
+    QPushButton::focusInEvent(Event);
+    ++FFocusChanges;
+    if (Event->reason() == Qt::TabFocusReason || Event->reason() == Qt::BacktabFocusReason)
+        QTimer::singleShot(style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, this), this,
+                           [this, Rested = FFocusChanges] {
+                               if (FFocusChanges == Rested)
+                                   ShowToolTip();
+                           });
+}
+
+void TCardButton::focusOutEvent(QFocusEvent* Event)
+{
+    QPushButton::focusOutEvent(Event);
+    ++FFocusChanges;
+    QToolTip::hideText();
+}
+
+void TCardButton::ShowToolTip()
+{
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
 }
 
 void TCardButton::UpdateFace()

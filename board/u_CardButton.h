@@ -34,16 +34,20 @@ protected:
     bool event(QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
     void RunOnClick();
     void UpdateFace();
+    void ShowToolTip();
 
     TCardHost* FHost;
     Handler FOnClick = nullptr;
     int FTag = 0;
     float FTagFloat = 0;
     bool FHovered = false;
+    int FFocusChanges = 0; // tells a focus that rested from one that has left since
 };
 
 // Gives a card button its face: a fill in the card's scheme colours and a centred label carrying

@@ -56,6 +56,19 @@ template <std::size_t Count> void ShareFont(const std::array<QLabel*, Count>& La
 
 } // namespace
 
+TPagesOutOfSight::TPagesOutOfSight(QTabWidget* Tabs)
+    : FTabs(Tabs)
+{
+    FTabs->hide();
+    FTabs->setUpdatesEnabled(false);
+}
+
+TPagesOutOfSight::~TPagesOutOfSight()
+{
+    FTabs->setUpdatesEnabled(true);
+    FTabs->show();
+}
+
 std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPara)
 {
     setPlayers(Players() + 1);

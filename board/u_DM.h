@@ -8,6 +8,21 @@ class QTabWidget;
 class TCardHost;
 class TPlayer;
 
+// While it lives, the pages added to a tab widget are built out of sight: the tab widget is hidden
+// and does not repaint. Each new page becomes the current one; in sight, that would show it and
+// turn repainting off and on for every page built so far, and each redraw of a page in sight
+// queues a relayout. When it goes, the tab widget is shown again, the last page made current on top.
+class TPagesOutOfSight {
+public:
+    explicit TPagesOutOfSight(QTabWidget* Tabs);
+    ~TPagesOutOfSight();
+    TPagesOutOfSight(const TPagesOutOfSight&) = delete;
+    TPagesOutOfSight& operator=(const TPagesOutOfSight&) = delete;
+
+private:
+    QTabWidget* FTabs;
+};
+
 class TDM {
 public:
     TDM() { DataModuleCreate(); }

@@ -61,6 +61,16 @@ QString SpokenName(int id, int Price, CardState State)
     return CardName(id) + QStringLiteral(", owned");
 }
 
+// The tooltip, and what a screen reader reads on demand. Most redraws change few prices, so only
+// the texts that changed are set.
+void Explain(TCardButton* Button, const QString& Text)
+{
+    if (Button->toolTip() == Text)
+        return;
+    Button->setToolTip(Text);
+    Button->setAccessibleDescription(Text);
+}
+
 // The three columns differ only in these values; the face label always repeats the text, and
 // the spoken name says the same in words.
 void Place(TCardButton* Button, const QString& Text, const QString& Spoken, int x, int y, TCardButton::Handler OnClick,
@@ -84,6 +94,10 @@ void TPlayer::Card_show()
 {
     if (!FScrollBox)
         return;
+    if (FDrawOnceCount > 0) {
+        FShowPending = true;
+        return;
+    }
     std::array<int, CardCount + 1> Row{};
     for (int Position = 1; Position <= CardCount; ++Position)
         Row[Card_sort[Position]] = Position;
@@ -106,6 +120,7 @@ void TPlayer::Card_show()
             Points += CardVictoryPoints(id);
             break;
         }
+        Explain(Button, Explanation(id).join(QLatin1Char('\n')));
     }
     if (auto* Board = qobject_cast<TBoard*>(FScrollBox->widget()))
         Board->FollowScreenOrder();

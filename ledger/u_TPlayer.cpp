@@ -1,5 +1,6 @@
 #include "ledger/u_TPlayer.h"
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -69,6 +70,7 @@ void TPlayer::AddCredits(int iCard, int Sign)
 void TPlayer::Card_work()
 {
     const GroupCredits Credit = Credits();
+    FPricedCredits = Credit;
     for (int i = 1; i <= CardCount; ++i) {
         if (Card_have[i] == CardState::Owned) {
             Card_cost[i] = -1;
@@ -90,6 +92,13 @@ bool TPlayer::Card_bought(int iCard) const
 int TPlayer::Price(int iCard) const
 {
     return Card_cost[CheckedCard(iCard)];
+}
+
+QStringList TPlayer::Explanation(int iCard) const
+{
+    const CardRecord& Card = Cards[CheckedCard(iCard)];
+    const bool BonusFromOwned = Card.BonusFrom != 0 && Card_have[Card.BonusFrom] == CardState::Owned;
+    return PriceExplanation(Card, FPricedCredits, BonusFromOwned, Card_have[iCard] == CardState::Owned);
 }
 
 int TPlayer::CardAt(int Position) const
@@ -166,6 +175,22 @@ void TPlayer::Card_add(int iCard)
         AddCredits(iCard, +1);
         Card_work();
     });
+}
+
+TPlayer::TDrawOnce::TDrawOnce(TPlayer& Player)
+    : FPlayer(Player)
+    , FExceptions(std::uncaught_exceptions())
+{
+    ++FPlayer.FDrawOnceCount;
+}
+
+TPlayer::TDrawOnce::~TDrawOnce()
+{
+    if (--FPlayer.FDrawOnceCount > 0 || !FPlayer.FShowPending)
+        return;
+    FPlayer.FShowPending = false;
+    if (std::uncaught_exceptions() == FExceptions)
+        FPlayer.Card_show();
 }
 
 void TPlayer::Bonus_recalc()

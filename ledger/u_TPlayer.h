@@ -13,6 +13,10 @@
 //
 // A ledger with no page bound (no scroll area) computes everything and draws nothing, which is
 // how the rules are tested. Setting a property only stores the value: nothing is recomputed.
+//
+// A ledger that is filled where nobody can see its page (a saved game being restored) holds a
+// TDrawOnce: every operation still recomputes as usual, so prices and the order of equal prices
+// come out exactly as card by card, but the page is drawn once, when the last TDrawOnce goes.
 
 #include "catalogue/u_Const.h"
 #include "ledger/u_Pricing.h"
@@ -61,6 +65,9 @@ public:
     // a position 1..51 of the price order.
     int Price(int iCard) const;
     int CardAt(int Position) const;
+    // How the last Card_work came to a card's price, from the credits and owned cards it used;
+    // see PriceExplanation.
+    QStringList Explanation(int iCard) const;
 
     QWidget* Tab() const { return FTab; }
     void setTab(QWidget* Value) { FTab = Value; }
@@ -107,6 +114,21 @@ public:
     GroupCredits Credits() const;
     void setCredits(const GroupCredits& Value);
 
+    // Puts off the page's redraws while it lives; the last one to go draws the page once, if a
+    // redraw was put off. Not when it goes because of an exception: the page is not drawn from a
+    // state that the failed operation may have left half done.
+    class TDrawOnce {
+    public:
+        explicit TDrawOnce(TPlayer& Player);
+        ~TDrawOnce();
+        TDrawOnce(const TDrawOnce&) = delete;
+        TDrawOnce& operator=(const TDrawOnce&) = delete;
+
+    private:
+        TPlayer& FPlayer;
+        int FExceptions;
+    };
+
 private:
     template <typename Body> bool Guarded(Body&& body);
     void AddCredits(int iCard, int Sign);
@@ -119,6 +141,7 @@ private:
     std::array<CardState, CardCount + 1> Card_have{}; // by card id 1..51
     PriceOrder Card_sort{};                           // by position 1..51: card ids
     CardPrices Card_cost{};                           // by card id; -1 for an owned card
+    GroupCredits FPricedCredits{};                    // the credits the last Card_work used
     QWidget* FTab = nullptr;
     QLabel* FInfoCards = nullptr;
     QLabel* FInfoPoints = nullptr;
@@ -142,5 +165,7 @@ private:
     QLabel* FInfoBonCra = nullptr;
     QLabel* FInfoBonRel = nullptr;
     bool FWorking = false;
+    int FDrawOnceCount = 0;     // TDrawOnce objects alive
+    bool FShowPending = false;  // a redraw was put off by them
     TCardHost* FOwner;
 };

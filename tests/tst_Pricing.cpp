@@ -19,6 +19,8 @@ private slots:
     void price();
     void sortKeepsTiesInTheirPreviousOrder_data();
     void sortKeepsTiesInTheirPreviousOrder();
+    void explanation_data();
+    void explanation();
 };
 
 void TestPricing::price_data()
@@ -118,6 +120,80 @@ void TestPricing::sortKeepsTiesInTheirPreviousOrder()
     PriceOrder Sorted = Order;
     std::sort(Sorted.begin() + 1, Sorted.end());
     QCOMPARE(Sorted, Identity());
+}
+
+void TestPricing::explanation_data()
+{
+    QTest::addColumn<int>("card");
+    QTest::addColumn<GroupCredits>("credits");
+    QTest::addColumn<bool>("bonusFromOwned");
+    QTest::addColumn<bool>("owned");
+    QTest::addColumn<QStringList>("lines");
+    const QString M = QStringLiteral("\u2212 ");
+    // Credits in group order: Arts, Civics, Crafts, Religion, Science.
+    QTest::newRow("single group") << 1 << GroupCredits{30, 0, 15, 0, 0} << false << false
+                                  << QStringList{"Cloth Making: 50", M + "15 Crafts credits", "= 35"};
+    QTest::newRow("no credit, discount card not owned")
+        << 51 << GroupCredits{0, 0, 0, 40, 0} << false << false
+        << QStringList{"Wonder: 290", "= 290", "(owning Monument would save 20)"};
+    QTest::newRow("pair, second credit larger, discount card owned")
+        << 18 << GroupCredits{15, 20, 0, 0, 0} << true << false
+        << QStringList{"Literacy: 110", M + "20 Civics credits", M + "10 for owning Mythology", "= 80"};
+    QTest::newRow("pair, first credit larger") << 18 << GroupCredits{25, 20, 0, 0, 0} << false << false
+                                               << QStringList{"Literacy: 110", M + "25 Arts credits", "= 85",
+                                                              "(owning Mythology would save 10)"};
+    QTest::newRow("pair, equal credits: the first group") << 18 << GroupCredits{20, 20, 0, 0, 0} << true << false
+                                                          << QStringList{"Literacy: 110", M + "20 Arts credits",
+                                                                         M + "10 for owning Mythology", "= 80"};
+    QTest::newRow("negative credit adds") << 3 << GroupCredits{-10, 0, 0, 0, 0} << false << false
+                                          << QStringList{"Sculpture: 50", "+ 10 Arts credits", "= 60"};
+    QTest::newRow("pair, both negative: the larger") << 2 << GroupCredits{-10, 0, 0, -20, 0} << false << false
+                                                     << QStringList{"Mysticism: 50", "+ 10 Arts credits", "= 60"};
+    QTest::newRow("pair, negative and 0: no credit line") << 2 << GroupCredits{-10, 0, 0, 0, 0} << false << false
+                                                          << QStringList{"Mysticism: 50", "= 50"};
+    QTest::newRow("clamp at 0") << 1 << GroupCredits{0, 0, 60, 0, 0} << false << false
+                                << QStringList{"Cloth Making: 50", M + "60 Crafts credits", "= 0 (no less than 0)"};
+    QTest::newRow("clamp after the discount card")
+        << 19 << GroupCredits{0, 0, 115, 0, 0} << true << false
+        << QStringList{"Agriculture: 120", M + "115 Crafts credits", M + "10 for owning Pottery",
+                       "= 0 (no less than 0)"};
+    QTest::newRow("exactly 0 is no clamp") << 19 << GroupCredits{0, 0, 110, 0, 0} << true << false
+                                           << QStringList{"Agriculture: 120", M + "110 Crafts credits",
+                                                          M + "10 for owning Pottery", "= 0"};
+    // What owning the card would save is what the clamp leaves of its discount.
+    QTest::newRow("owning would save what is left") << 19 << GroupCredits{0, 0, 115, 0, 0} << false << false
+                                                    << QStringList{"Agriculture: 120", M + "115 Crafts credits",
+                                                                   "= 5", "(owning Pottery would save 5)"};
+    QTest::newRow("owning would save nothing at 0")
+        << 19 << GroupCredits{0, 0, 130, 0, 0} << false << false
+        << QStringList{"Agriculture: 120", M + "130 Crafts credits", "= 0 (no less than 0)",
+                       "(owning Pottery would save nothing)"};
+    QTest::newRow("stored doubled ampersand read once")
+        << 20 << GroupCredits{} << false << false
+        << QStringList{"Rhetoric: 130", "= 130", "(owning Drama & Poetry would save 10)"};
+    QTest::newRow("owned card") << 18 << GroupCredits{15, 20, 0, 0, 0} << true << true
+                                << QStringList{"Literacy: Owned", "3 victory points"};
+    QTest::newRow("owned one-point card") << 13 << GroupCredits{} << false << true
+                                          << QStringList{"Drama & Poetry: Owned", "1 victory point"};
+    QTest::newRow("owned six-point card") << 51 << GroupCredits{} << false << true
+                                          << QStringList{"Wonder: Owned", "6 victory points"};
+}
+
+void TestPricing::explanation()
+{
+    QFETCH(int, card);
+    QFETCH(GroupCredits, credits);
+    QFETCH(bool, bonusFromOwned);
+    QFETCH(bool, owned);
+    QFETCH(QStringList, lines);
+    const QStringList Explained = PriceExplanation(Cards[card], credits, bonusFromOwned, owned);
+    QCOMPARE(Explained, lines);
+    if (owned)
+        return;
+    // The result line carries the price that the rule itself computes.
+    const QString Result = *std::find_if(Explained.begin(), Explained.end(),
+                                         [](const QString& Line) { return Line.startsWith(QLatin1String("= ")); });
+    QCOMPARE(Result.section(QLatin1Char(' '), 1, 1).toInt(), CardPrice(Cards[card], credits, bonusFromOwned));
 }
 
 QTEST_APPLESS_MAIN(TestPricing)

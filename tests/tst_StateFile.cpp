@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QSettings>
+#include <QSlider>
 #include <QTest>
 
 #include <climits>
@@ -27,6 +28,8 @@ private slots:
     void roundTripKeepsOwnedCardsCreditsAndLock();
     void damagedFiles_data();
     void damagedFiles();
+    void restoreShowsWhatCardByCardRestoringShows_data();
+    void restoreShowsWhatCardByCardRestoringShows();
     void savedOncePerRun();
     void terminationSignalClosesInOrder_data();
     void terminationSignalClosesInOrder();
@@ -290,6 +293,109 @@ void TestStateFile::damagedFiles()
     for (std::size_t k = 1; k < Main->Players().size(); ++k)
         QCOMPARE(Main->Players()[k]->Credits(), GroupCredits{});
     QVERIFY(!QFile::exists(Home.StateFile()));
+}
+
+namespace {
+
+// A saved game of Players players in which player k owns card c when (c + k) mod 51 < OwnedEach,
+// each with the credits Credits (not the sums of its cards, as after an edit by hand).
+QByteArray RotatingGame(int Players, int OwnedEach, const QByteArray& Credits, bool Lock)
+{
+    QByteArray Text = "[main]\nplayer_num=" + QByteArray::number(Players) + "\npurchase_lock=" + (Lock ? "1" : "0");
+    for (int k = 0; k < Players; ++k) {
+        Text += "\n[player" + QByteArray::number(k) + "]\n" + Credits;
+        for (int Card = 1; Card <= CardCount; ++Card)
+            Text += "\ncard" + QByteArray::number(Card) + ((Card + k) % CardCount < OwnedEach ? "=1" : "=0");
+    }
+    return Text + "\n";
+}
+
+// What the user can see of the main window, one line per item: the tabs, the slider, the Lock
+// button, and on every page the nine labels and each card button's place, text, face
+// and enabled state.
+QStringList Screen(TfrmMain* Main)
+{
+    auto* Tabs = Child<QTabWidget>(Main, "tacMain");
+    auto* Slider = Child<QSlider>(Main, "trbTreasury");
+    auto* Lock = Child<QPushButton>(Main, "btnLock");
+    QStringList Lines;
+    Lines << QStringLiteral("tabs %1, current %2, shown %3").arg(Tabs->count()).arg(Tabs->currentIndex()).arg(Tabs->isVisible());
+    Lines << QStringLiteral("slider %1 of %2").arg(Slider->value()).arg(Slider->maximum());
+    Lines << QStringLiteral("lock %1 \"%2\"").arg(Lock->isChecked()).arg(Lock->text());
+    for (int i = 0; i < Tabs->count(); ++i) {
+        QWidget* Page = Tabs->widget(i);
+        const QString N = Tabs->tabText(i);
+        Lines << QStringLiteral("tab %1 shown %2").arg(N).arg(Page->isVisible());
+        for (int k = 1; k <= 4; ++k)
+            Lines << LabelText(Main, QStringLiteral("labInfo%1_%2").arg(k).arg(N));
+        for (int k = 1; k <= GroupCount; ++k)
+            Lines << LabelText(Main, QStringLiteral("labBonus%1_%2").arg(k).arg(N));
+        for (int Card = 1; Card <= CardCount; ++Card) {
+            const TCardButton* Button = CardOf(Main, N.toInt(), Card);
+            const QRect R = Button->geometry();
+            Lines << QStringLiteral("%1 at %2,%3 %4x%5 \"%6\" face \"%7\" enabled %8 shown %9")
+                         .arg(Button->objectName())
+                         .arg(R.x())
+                         .arg(R.y())
+                         .arg(R.width())
+                         .arg(R.height())
+                         .arg(Button->text(), Button->FaceLabel()->text())
+                         .arg(Button->isEnabled())
+                         .arg(Button->isVisibleTo(Page));
+        }
+    }
+    return Lines;
+}
+
+} // namespace
+
+void TestStateFile::restoreShowsWhatCardByCardRestoringShows_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    const QByteArray Edited = "bonus_art=35\nbonus_civ=20\nbonus_cra=45\nbonus_rel=-15\nbonus_sci=5";
+    QTest::newRow("18 players owning 40 cards, credits edited") << RotatingGame(18, 40, Edited, true);
+    QTest::newRow("3 players owning every card, lock released") << RotatingGame(3, 51, Edited, false);
+    QTest::newRow("2 players owning 5 cards, credits below 0")
+        << RotatingGame(2, 5, "bonus_art=-20\nbonus_civ=-5\nbonus_cra=0\nbonus_rel=-300\nbonus_sci=-1", true);
+    // Card by card, Naval Warfare overtakes Diplomacy once Cloth Making is owned (150 against 155)
+    // and stays ahead when Pottery brings them level; priced once with both cards it stays behind.
+    QTest::newRow("ties ordered by the card-by-card pricing")
+        << QByteArray("[main]\nplayer_num=1\n[player0]\ncard1=1\ncard9=1\nbonus_art=10\nbonus_cra=20\n");
+    QTest::newRow("player_num beyond the sections")
+        << QByteArray("[main]\nplayer_num=3\n[player0]\ncard9=1\nbonus_art=5\nbonus_cra=10\n");
+}
+
+// The restore draws each page once, out of sight; what it leaves must be exactly what restoring
+// card by card, with every page drawn after every card, leaves.
+void TestStateFile::restoreShowsWhatCardByCardRestoringShows()
+{
+    QFETCH(QByteArray, contents);
+    WriteStateFile(contents);
+    const auto Game = TakeStateFile(Home.StateFile());
+    QVERIFY(Game && !Game->Players.empty());
+    const QWidget* FreshFocus = Main->focusWidget();
+    // The fresh start's player stands for the first player restored.
+    for (std::size_t k = 0; k < Game->Players.size(); ++k) {
+        if (k > 0)
+            QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+        TPlayer* Player = Main->CurrentPlayer();
+        for (int Card = 1; Card <= CardCount; ++Card)
+            if (Game->Players[k].Owned[Card])
+                Player->Card_add(Card);
+        Player->setCredits(Game->Players[k].Credits);
+        Player->Card_work();
+    }
+    if (Game->PurchaseLock)
+        QTest::mouseClick(Child<QPushButton>(Main, "btnLock"), Qt::LeftButton);
+    const QStringList CardByCard = Screen(Main);
+
+    EndProgram();
+    WriteStateFile(contents);
+    StartProgram();
+    QCOMPARE(Screen(Main), CardByCard);
+    // The clicks above moved the focus; a restore leaves it where a fresh start does.
+    QCOMPARE(Main->focusWidget() ? Main->focusWidget()->objectName() : QString(),
+             FreshFocus ? FreshFocus->objectName() : QString());
 }
 
 void TestStateFile::savedOncePerRun()

@@ -7,7 +7,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
+#include <QSlider>
+#include <QStyle>
 #include <QTest>
+#include <QToolTip>
 
 class TestTPlayerView : public WindowsTest {
     Q_OBJECT
@@ -23,6 +26,10 @@ private slots:
     void everyPricedCaptionFitsItsButton();
     void eachPlayerHasItsOwnButtons();
     void nestedCallDuringRedrawDoesNothing();
+    void tooltipExplainsThePriceOnTheFace();
+    void keyboardFocusShowsTheTooltip();
+    void drawOnceDrawsWhenTheLastOneGoes();
+    void drawOnceLeftByAnExceptionDrawsNothing();
 
 private:
     // The ledger of the first start's player.
@@ -254,6 +261,132 @@ void TestTPlayerView::nestedCallDuringRedrawDoesNothing()
     QCOMPARE(Column(3), 0);
     QCOMPARE(Ledger()->CurrCost(), 0);
     QVERIFY(!Ledger()->Working());
+}
+
+namespace {
+
+// Every card's tooltip is its accessible description and ends in the price on its face (the
+// number before ")"), or says that the card is owned.
+void ExpectTooltipsAgreeWithFaces(QWidget* Main, const TPlayer& Ledger)
+{
+    for (int id = 1; id <= CardCount; ++id) {
+        TCardButton* Button = CardOf(Main, 1, id);
+        const QString Tip = Button->toolTip();
+        QCOMPARE(QAccessible::queryAccessibleInterface(Button)->text(QAccessible::Description), Tip);
+        const QStringList Lines = Tip.split(QLatin1Char('\n'));
+        const QString Face = Button->FaceLabel()->text();
+        if (Ledger.Card_bought(id)) {
+            QCOMPARE(Lines.first(), CardName(id) + QStringLiteral(": Owned"));
+            continue;
+        }
+        const QString Shown = Face.section(QLatin1Char(')'), 0, 0);
+        const auto Result = std::find_if(Lines.begin(), Lines.end(), [](const QString& Line) { return Line.startsWith("= "); });
+        QVERIFY2(Result != Lines.end(), qPrintable(Tip));
+        QCOMPARE(Result->section(QLatin1Char(' '), 1, 1), Shown);
+        QCOMPARE(Shown.toInt(), Ledger.Price(id));
+    }
+}
+
+} // namespace
+
+void TestTPlayerView::tooltipExplainsThePriceOnTheFace()
+{
+    Ledger()->Card_add(8); // Mythology: Arts 5, Religion 10
+    QTest::mouseClick(CardOf(Main, 1, 18), Qt::LeftButton);
+    const QString M = QStringLiteral("\u2212 ");
+    QCOMPARE(CardOf(Main, 1, 18)->toolTip(),
+             "Literacy: 110\n" + M + "5 Arts credits\n" + M + "10 for owning Mythology\n= 95");
+    QCOMPARE(CardOf(Main, 1, 8)->toolTip(), QStringLiteral("Mythology: Owned\n1 victory point"));
+    ExpectTooltipsAgreeWithFaces(Main, *Ledger());
+
+    // Buying Literacy (Arts 10, Civics 10, ...) makes Mathematics cheaper and names its discount card.
+    QTest::mouseClick(Child<QPushButton>(Main, "btnBuyConfirm"), Qt::LeftButton);
+    QCOMPARE(CardOf(Main, 1, 44)->toolTip(),
+             "Mathematics: 250\n" + M + "15 Arts credits\n" + M + "20 for owning Literacy\n= 215");
+    ExpectTooltipsAgreeWithFaces(Main, *Ledger());
+
+    // Credits changed without a recomputation: the faces keep their prices, and so do the tooltips.
+    Ledger()->setCredits({100, 100, 100, 100, 100});
+    Child<QSlider>(Main, "trbTreasury")->setValue(4);
+    QCOMPARE(LabelText(Main, "labInfo3_1"), QStringLiteral("Treasury: 270"));
+    ExpectTooltipsAgreeWithFaces(Main, *Ledger());
+    Ledger()->Card_work();
+    QCOMPARE(CardOf(Main, 1, 1)->toolTip(), "Cloth Making: 50\n" + M + "100 Crafts credits\n= 0 (no less than 0)");
+    ExpectTooltipsAgreeWithFaces(Main, *Ledger());
+}
+
+void TestTPlayerView::keyboardFocusShowsTheTooltip()
+{
+    Main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Main));
+    TCardButton* Pottery = CardOf(Main, 1, 9);
+    Pottery->setFocus(Qt::TabFocusReason);
+    QVERIFY(Pottery->hasFocus());
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("Pottery: 60\n= 60"));
+    // Space takes the card into the basket, and buying it changes what the tooltip says.
+    QTest::keyClick(Pottery, Qt::Key_Space);
+    QCOMPARE(Column(9), qRound(Main->ButtonWidth() / 2));
+    Ledger()->CardBuy_confirm();
+    QVERIFY(Pottery->hasFocus());
+    QCOMPARE(QToolTip::text(), QStringLiteral("Pottery: Owned\n1 victory point"));
+    CardOf(Main, 1, 10)->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QToolTip::text(), CardOf(Main, 1, 10)->toolTip());
+    Pottery->setFocus(Qt::TabFocusReason);
+    Pottery->clearFocus();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    // A card the mouse gives the focus to shows its tooltip by hovering only.
+    Pottery->setFocus(Qt::MouseFocusReason);
+    QTest::qWait(Pottery->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay) + 200);
+    QVERIFY(!QToolTip::isVisible());
+}
+
+void TestTPlayerView::drawOnceDrawsWhenTheLastOneGoes()
+{
+    {
+        const TPlayer::TDrawOnce Outer(*Ledger());
+        {
+            const TPlayer::TDrawOnce Inner(*Ledger());
+            Ledger()->Card_add(9);
+        }
+        Ledger()->Card_pre(1);
+        // The ledger is up to date, the page is not: Pottery gave Crafts 10.
+        QCOMPARE(Ledger()->Price(1), 40);
+        QCOMPARE(Ledger()->CardAt(1), 9);
+        QCOMPARE(Column(9), 0);
+        QCOMPARE(Column(1), 0);
+        QCOMPARE(CardOf(Main, 1, 1)->text(), QStringLiteral("50) Cloth Making \u2022"));
+        QCOMPARE(LabelText(Main, "labInfo1_1"), QStringLiteral("Cards: 0/51"));
+        QCOMPARE(LabelText(Main, "labBonus3_1"), QStringLiteral("Cra: 0"));
+    }
+    QCOMPARE(CardOf(Main, 1, 9)->pos(), QPoint(Width(), 0));
+    QCOMPARE(CardOf(Main, 1, 9)->FaceLabel()->text(), QStringLiteral("Pottery \u2022"));
+    QCOMPARE(CardOf(Main, 1, 1)->pos(), QPoint(qRound(Main->ButtonWidth() / 2), 24));
+    QCOMPARE(CardOf(Main, 1, 1)->FaceLabel()->text(), QStringLiteral("40) Cloth Making \u2022"));
+    QCOMPARE(LabelText(Main, "labInfo1_1"), QStringLiteral("Cards: 1/50"));
+    QCOMPARE(LabelText(Main, "labBonus3_1"), QStringLiteral("Cra: 10"));
+    // Afterwards every change is drawn at once again.
+    Ledger()->Card_add(3);
+    QCOMPARE(Column(3), Width());
+    QCOMPARE(LabelText(Main, "labInfo1_1"), QStringLiteral("Cards: 2/49"));
+}
+
+void TestTPlayerView::drawOnceLeftByAnExceptionDrawsNothing()
+{
+    try {
+        const TPlayer::TDrawOnce DrawOnce(*Ledger());
+        Ledger()->Card_add(9);
+        Ledger()->Card_add(52);
+        QFAIL("card 52 was accepted");
+    } catch (const std::out_of_range&) {
+    }
+    QVERIFY(Ledger()->Card_bought(9));
+    QCOMPARE(Column(9), 0);
+    // Nothing stays put off: the next redraw shows the ledger as it is.
+    Ledger()->Card_work();
+    QCOMPARE(Column(9), Width());
+    Ledger()->Card_add(3);
+    QCOMPARE(Column(3), Width());
 }
 
 QTEST_MAIN(TestTPlayerView)

@@ -190,11 +190,14 @@ void TfrmMain::AddPlayer()
 
 void TfrmMain::RestorePlayers(const TSavedGame& Game)
 {
+    const TPagesOutOfSight OutOfSight(tacMain);
     if (Game.Players.empty())
         AddPlayer();
     for (const TSavedPlayer& Saved : Game.Players) {
         AddPlayer();
         TPlayer* Player = CurrentPlayer();
+        // Nobody sees the page before the start is done: drawn once, when the player is complete.
+        const TPlayer::TDrawOnce DrawOnce(*Player);
         for (int Card = 1; Card <= CardCount; ++Card)
             if (Saved.Owned[Card])
                 Player->Card_add(Card);
