@@ -1,6 +1,8 @@
 #include "Fixture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -30,6 +32,8 @@ void WindowsTest::init()
 void WindowsTest::cleanup()
 {
     EndProgram();
+    // A run that ends without closing leaves its recovery copy, which the next start would restore.
+    QDir(QFileInfo(Home.StateFile()).absolutePath()).removeRecursively();
 }
 
 TCardButton* CardOf(QWidget* Window, int Player, int Card)

@@ -331,7 +331,7 @@ void TestStateFile::otherKeysInTheFileStay()
     // A file the last start could not delete: its other keys stay when the next save writes in.
     WriteStateFile("[notes]\nwho=Ann\n[main]\nplayer_num=7\n[player3]\ncard1=1\n");
     Main->CurrentPlayer()->Card_add(2);
-    QVERIFY(::WriteStateFile(Home.StateFile(), Main->Players(), false));
+    QVERIFY(::WriteStateFile(Home.StateFile(), SavedGame(Main->Players(), false)));
     const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("notes/who").toString(), QStringLiteral("Ann"));
     QCOMPARE(Ini.value("player3/card1").toString(), QStringLiteral("1"));
@@ -356,7 +356,7 @@ void TestStateFile::unwritablePlaceSavesNothing()
     }
     const QStringList Before = QDir(Home.Documents() + "/..").entryList(QDir::AllEntries | QDir::Hidden);
     QCOMPARE(StateFilePath(QStringLiteral("state.ini")), QString());
-    QVERIFY(!::WriteStateFile(Blocker + QStringLiteral("/sub/state.ini"), Main->Players(), true));
+    QVERIFY(!::WriteStateFile(Blocker + QStringLiteral("/sub/state.ini"), SavedGame(Main->Players(), true)));
     Main->close();
     QVERIFY(Main->isHidden());
     QCOMPARE(QDir(Home.Documents() + "/..").entryList(QDir::AllEntries | QDir::Hidden), Before);
