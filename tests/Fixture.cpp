@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+#include <QWidget>
 #include <QTimer>
 
 void WindowsTest::initTestCase()
@@ -22,6 +23,21 @@ void WindowsTest::EndProgram()
 {
     Main = nullptr;
     App.reset();
+}
+
+void WindowsTest::InEditor(const std::function<void(QWidget*)>& Steps)
+{
+    bool Ran = false;
+    const WhenModalOpens Answer([&](QWidget* Editor) {
+        Steps(Editor);
+        Ran = true;
+        if (Editor->isVisible())
+            Editor->close();
+    });
+    const QString Bar = QStringLiteral("labBonus3_") + QString::number(Main->CurrentPlayer()->Player());
+    ClickOnScreen(Child<QWidget>(Main, Bar));
+    QVERIFY(Ran);
+    QVERIFY(!App->Bonus.isVisible());
 }
 
 void WindowsTest::init()
