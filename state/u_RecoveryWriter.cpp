@@ -22,8 +22,10 @@ TRecoveryWriter::~TRecoveryWriter()
         FThread.join();
 }
 
-bool TRecoveryWriter::Write(const QByteArray& Text)
+bool TRecoveryWriter::Write(const TSavedGame& Game)
 {
+    FLastGame = Game;
+    const QByteArray Text = StateText(Game);
     {
         const std::lock_guard Guard(FLock);
         if (FDiscarded)
@@ -35,7 +37,8 @@ bool TRecoveryWriter::Write(const QByteArray& Text)
 
 bool TRecoveryWriter::WriteLocked(const QByteArray& Text)
 {
-    // Most changes (a card into the basket) leave the kept game as it was: no disk work then.
+    // A game handed over again after a failed write, or before an older one reached the disk,
+    // may already be there.
     if (Text == FOnDisk)
         return true;
     if (!SaveFileWhole(FPath, Text))
@@ -44,8 +47,13 @@ bool TRecoveryWriter::WriteLocked(const QByteArray& Text)
     return true;
 }
 
-void TRecoveryWriter::Submit(const QByteArray& Text, const QString& ThenRemove)
+void TRecoveryWriter::Submit(const TSavedGame& Game, const QString& ThenRemove)
 {
+    // Most changes (a card into the basket) leave the kept game as it was: no text, no disk work.
+    if (ThenRemove.isEmpty() && Game == FLastGame)
+        return;
+    FLastGame = Game;
+    const QByteArray Text = StateText(Game);
     {
         const std::lock_guard Guard(FLock);
         if (FStopping)

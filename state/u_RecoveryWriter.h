@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The running game's recovery copy. After every change the main window hands over the game's
-// text; a worker thread writes it whole, flushed to the disk, so that a click never waits for the
-// disk. Texts that arrive while a write is under way replace each other: only the newest is
+// The running game's recovery copy. After every change the main window hands over the game; its
+// text is made on the caller's thread, and a worker thread writes it whole, flushed to the disk,
+// so that a click never waits for the disk. Texts that arrive while a write is under way replace each other: only the newest is
 // written next. A run that ends in order removes the copy; a run that is killed leaves it, and
 // the next start restores the game from it.
+
+#include "state/u_StateFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,11 +25,12 @@ public:
     TRecoveryWriter(const TRecoveryWriter&) = delete;
     TRecoveryWriter& operator=(const TRecoveryWriter&) = delete;
 
-    // Writes Text at once on the calling thread; false when it could not be written.
-    bool Write(const QByteArray& Text);
-    // Hands Text to the worker. ThenRemove, when given, is removed once a text at least this new
-    // has been written: a file that holds an older game must not outlive its replacement.
-    void Submit(const QByteArray& Text, const QString& ThenRemove = {});
+    // Writes Game at once on the calling thread; false when it could not be written.
+    bool Write(const TSavedGame& Game);
+    // Hands Game to the worker, unless it is the game handed over last. ThenRemove, when given,
+    // is removed once a game at least this new has been written: a file that holds an older game
+    // must not outlive its replacement. Always called from the same thread as Write.
+    void Submit(const TSavedGame& Game, const QString& ThenRemove = {});
     // Blocks until everything handed over so far has been tried.
     void WaitIdle();
     // Stops the worker, drops what waits, and removes the file: the game is safe elsewhere.
@@ -39,6 +42,7 @@ private:
     bool WriteLocked(const QByteArray& Text);
 
     const QString FPath;
+    TSavedGame FLastGame; // the caller's side only
     std::mutex FLock;
     std::condition_variable FWake;
     std::optional<QByteArray> FPending;

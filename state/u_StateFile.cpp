@@ -33,19 +33,36 @@ struct TIniSection {
     std::vector<std::pair<QByteArray, QByteArray>> Keys;
 };
 
+// The game's text is made after every change, on the user-interface thread: its keys and the two
+// boolean values are made once and then shared, not allocated again for every line.
+const std::array<QByteArray, CardCount + 1>& CardKeys()
+{
+    static const std::array<QByteArray, CardCount + 1> Keys = [] {
+        std::array<QByteArray, CardCount + 1> Made;
+        for (int Card = 1; Card <= CardCount; ++Card)
+            Made[Card] = CardKey(Card).toLatin1();
+        return Made;
+    }();
+    return Keys;
+}
+
 std::vector<TIniSection> GameSections(const TSavedGame& Game)
 {
+    static const QByteArray True("1"), False("0");
+    static const std::array<QByteArray, GroupCount> Credits{CreditKeys[0], CreditKeys[1], CreditKeys[2], CreditKeys[3], CreditKeys[4]};
     std::vector<TIniSection> Sections;
+    Sections.reserve(Game.Players.size() + 1);
     Sections.push_back({"main", {{"player_num", QByteArray::number(qsizetype(Game.Players.size()))},
-                                 {"purchase_lock", Game.PurchaseLock ? "1" : "0"}}});
+                                 {"purchase_lock", Game.PurchaseLock ? True : False}}});
     for (int k = 0; k < int(Game.Players.size()); ++k) {
         const TSavedPlayer& Player = Game.Players[k];
-        TIniSection S{Section(k).toLatin1(), {}};
+        TIniSection S{"player" + QByteArray::number(k), {}};
+        S.Keys.reserve(GroupCount + CardCount);
         for (int g = 0; g < GroupCount; ++g)
-            S.Keys.emplace_back(CreditKeys[g], QByteArray::number(Player.Credits[g]));
+            S.Keys.emplace_back(Credits[g], QByteArray::number(Player.Credits[g]));
         // Booleans are written as the integers 1 and 0, which every profile reader understands.
         for (int Card = 1; Card <= CardCount; ++Card)
-            S.Keys.emplace_back(CardKey(Card).toLatin1(), Player.Owned[Card] ? "1" : "0");
+            S.Keys.emplace_back(CardKeys()[Card], Player.Owned[Card] ? True : False);
         Sections.push_back(std::move(S));
     }
     return Sections;
@@ -87,7 +104,7 @@ std::vector<TExistingSection> ParseIni(const QByteArray& Text)
 void AppendKeys(QByteArray& Out, const TIniSection& Section)
 {
     for (const auto& [Key, Value] : Section.Keys)
-        Out += Key + '=' + Value + '\n';
+        Out.append(Key).append('=').append(Value).append('\n');
 }
 
 } // namespace
@@ -151,7 +168,7 @@ QByteArray StateText(const TSavedGame& Game, const QByteArray& Existing)
     const std::vector<TIniSection> Ours = GameSections(Game);
     std::vector<bool> Written(Ours.size(), false);
     QByteArray Out;
-    Out.reserve(Existing.size() + int(Ours.size()) * 1024);
+    Out.reserve(Existing.size() + qsizetype(Ours.size()) * 1024);
     for (const TExistingSection& Old : ParseIni(Existing)) {
         const auto Own = std::find_if(Ours.begin(), Ours.end(), [&](const TIniSection& S) { return S.Name == Old.Name; });
         const bool IsOurs = !Old.Header.isEmpty() && Own != Ours.end();
@@ -183,7 +200,7 @@ QByteArray StateText(const TSavedGame& Game, const QByteArray& Existing)
             continue;
         if (!Out.isEmpty() && !Out.endsWith("\n\n"))
             Out += '\n';
-        Out += '[' + Ours[s].Name + "]\n";
+        Out.append('[').append(Ours[s].Name).append("]\n");
         AppendKeys(Out, Ours[s]);
     }
     return Out;

@@ -129,7 +129,7 @@ void TfrmMain::StartGame()
     trbTreasury->setMaximum(TreasuryMax / TreasuryStep);
     FCurrentPlayer->Card_work();
     FRecovery = std::make_unique<TRecoveryWriter>(RecoveryPath);
-    if (FRecovery->Write(StateText(SavedGame(oblPlayer, btnLock->isChecked()))) && FromStateFile)
+    if (FRecovery->Write(SavedGame(oblPlayer, btnLock->isChecked())) && FromStateFile)
         QFile::remove(StatePath);
 }
 
@@ -182,7 +182,7 @@ void TfrmMain::GameChanged()
     // the recovery copy has caught up, so that a killed run does not come back older.
     const bool StateFileOlder = std::exchange(FSaved, false);
     if (FRecovery)
-        FRecovery->Submit(StateText(SavedGame(oblPlayer, btnLock->isChecked())),
+        FRecovery->Submit(SavedGame(oblPlayer, btnLock->isChecked()),
                           StateFileOlder ? StateFilePath(StateFileName) : QString());
 }
 
