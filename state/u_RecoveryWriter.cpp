@@ -65,12 +65,6 @@ void TRecoveryWriter::Submit(const TSavedGame& Game, const QString& ThenRemove)
     FWake.notify_all();
 }
 
-void TRecoveryWriter::WaitIdle()
-{
-    std::unique_lock Guard(FLock);
-    FWake.wait(Guard, [this] { return (!FPending && !FBusy) || FDiscarded; });
-}
-
 void TRecoveryWriter::Discard()
 {
     {
@@ -97,7 +91,6 @@ void TRecoveryWriter::Run()
             return;
         const QByteArray Text = *std::exchange(FPending, std::nullopt);
         QString Remove = std::exchange(FPendingRemove, QString());
-        FBusy = true;
         Guard.unlock();
         bool Written = false;
         {
@@ -107,10 +100,8 @@ void TRecoveryWriter::Run()
         if (Written && !Remove.isEmpty())
             QFile::remove(Remove);
         Guard.lock();
-        FBusy = false;
         // A failed write keeps the file to remove for the next text that gets through.
         if (!Written && FPendingRemove.isEmpty())
             FPendingRemove = Remove;
-        FWake.notify_all();
     }
 }

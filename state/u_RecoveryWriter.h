@@ -31,8 +31,6 @@ public:
     // is removed once a game at least this new has been written: a file that holds an older game
     // must not outlive its replacement. Always called from the same thread as Write.
     void Submit(const TSavedGame& Game, const QString& ThenRemove = {});
-    // Blocks until everything handed over so far has been tried.
-    void WaitIdle();
     // Stops the worker, drops what waits, and removes the file: the game is safe elsewhere.
     // Nothing is written afterwards.
     void Discard();
@@ -47,7 +45,6 @@ private:
     std::condition_variable FWake;
     std::optional<QByteArray> FPending;
     QString FPendingRemove;
-    bool FBusy = false;
     bool FStopping = false;
     bool FDiscarded = false;
     std::mutex FDiskLock;   // one write at a time, whichever thread makes it
