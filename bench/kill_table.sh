@@ -39,7 +39,7 @@ span=$(( $(now_ms) - start ))
 mapfile -t -O 1 games < <(awk '$1 == "step" { print $NF }' "$home/reference.txt")
 [ "${#games[@]}" -eq $((steps + 1)) ] || { echo "the reference run did not finish" >&2; exit 1; }
 
-exact=0 older=0 lost=0 torn=0
+exact=0 older=0 lost=0 torn=0 behind=0
 for ((t = 1; t <= trials; t++)); do
     fresh_folder "$home/seed.ini"
     delay=$(( (RANDOM * 32768 + RANDOM) % (span + 100) ))
@@ -57,8 +57,12 @@ for ((t = 1; t <= trials; t++)); do
     if [ "$got" = "$fresh" ]; then lost=$((lost + 1))
     elif [ "$found" -lt 0 ]; then torn=$((torn + 1))
     elif [ "$found" -ge "$done_steps" ]; then exact=$((exact + 1))
-    else older=$((older + 1)); fi
+    else
+        older=$((older + 1))
+        [ $((done_steps - found)) -le "$behind" ] || behind=$((done_steps - found))
+    fi
 done
 printf 'trials %d (kill within %d ms of the start; a run takes %d ms, %d changes %d ms apart)\n' \
     "$trials" "$((span + 100))" "$span" "$steps" "$pause"
 printf '%-8s %5s\n' exact "$exact" older "$older" lost "$lost" torn "$torn"
+printf 'the oldest game restored was %d change(s) behind the last one reported\n' "$behind"
