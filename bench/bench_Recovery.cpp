@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// What the recovery copy costs the user-interface thread: making the game's text, and a Confirm
-// through the real button when every confirmation changes the kept game (the disk work itself
-// runs on the writer's thread).
+// What the recovery copy costs the user-interface thread: making the game's text after a change
+// (the disk work runs on the writer's thread). A Confirm that hands a new game over is in
+// bench_Board.
 
 #include "../tests/Fixture.h"
 
@@ -27,28 +27,5 @@ void GameText(benchmark::State& State)
         benchmark::DoNotOptimize(StateText(SavedGame(App.Main.Players(), true)));
 }
 BENCHMARK(GameText)->Arg(1)->Arg(6)->Arg(18);
-
-void ConfirmTenCardsKept(benchmark::State& State)
-{
-    Windows App;
-    TPlayer* Player = App.Main.CurrentPlayer();
-    auto* Confirm = Child<QPushButton>(&App.Main, QStringLiteral("btnBuyConfirm"));
-    // Two baskets in turn, so that every Confirm keeps another game and hands a new text over.
-    const int Baskets[2][10] = {{1, 4, 9, 12, 18, 22, 27, 33, 40, 51}, {2, 5, 8, 13, 19, 23, 28, 34, 41, 50}};
-    int Turn = 0;
-    for (auto _ : State) {
-        State.PauseTiming();
-        const auto& Basket = Baskets[Turn++ % 2];
-        for (int Card : Basket)
-            Player->Card_pre(Card);
-        State.ResumeTiming();
-        QTest::mouseClick(Confirm, Qt::LeftButton);
-        State.PauseTiming();
-        for (int Card : Basket)
-            Player->Card_remove(Card);
-        State.ResumeTiming();
-    }
-}
-BENCHMARK(ConfirmTenCardsKept)->Unit(benchmark::kMillisecond);
 
 } // namespace
