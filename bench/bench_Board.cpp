@@ -10,6 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <vector>
+
 namespace {
 
 // Each click moves the card between the available and the selected column and redraws all 51.
@@ -36,14 +39,17 @@ void CardClickAndPaint(benchmark::State& State)
 }
 BENCHMARK(CardClickAndPaint);
 
-void ConfirmTenCards(benchmark::State& State)
+// Confirms a 10-card basket through the real button, taking the cards in turn from Baskets; the
+// cards are put in and taken back outside the timing.
+void ConfirmBaskets(benchmark::State& State, const std::vector<std::array<int, 10>>& Baskets)
 {
     Windows App;
     TPlayer* Player = App.Main.CurrentPlayer();
     auto* Confirm = Child<QPushButton>(&App.Main, QStringLiteral("btnBuyConfirm"));
-    const int Basket[] = {1, 4, 9, 12, 18, 22, 27, 33, 40, 51};
+    std::size_t Turn = 0;
     for (auto _ : State) {
         State.PauseTiming();
+        const auto& Basket = Baskets[Turn++ % Baskets.size()];
         for (int Card : Basket)
             Player->Card_pre(Card);
         State.ResumeTiming();
@@ -54,7 +60,22 @@ void ConfirmTenCards(benchmark::State& State)
         State.ResumeTiming();
     }
 }
+
+// The same basket every time: after the first, each Confirm keeps the game kept last, so the
+// recovery copy has nothing new to write.
+void ConfirmTenCards(benchmark::State& State)
+{
+    ConfirmBaskets(State, {{1, 4, 9, 12, 18, 22, 27, 33, 40, 51}});
+}
 BENCHMARK(ConfirmTenCards)->Unit(benchmark::kMillisecond);
+
+// Two baskets in turn: every Confirm keeps another game, whose text is made on this thread and
+// handed to the recovery writer.
+void ConfirmTenCardsKept(benchmark::State& State)
+{
+    ConfirmBaskets(State, {{1, 4, 9, 12, 18, 22, 27, 33, 40, 51}, {2, 5, 8, 13, 19, 23, 28, 34, 41, 50}});
+}
+BENCHMARK(ConfirmTenCardsKept)->Unit(benchmark::kMillisecond);
 
 void CreatePlayer(benchmark::State& State)
 {

@@ -97,6 +97,7 @@ void TfrmBonus::btnCloseClick()
             Credits[g] = ReadValue(g);
         FPlayer->setCredits(Credits);
         FPlayer->Card_work();
+        emit CreditsChanged();
     }
     accept();
 }
@@ -107,6 +108,7 @@ void TfrmBonus::btnRecalcClick()
         return;
     FPlayer->Bonus_recalc();
     ShowCredits();
+    emit CreditsChanged();
 }
 
 void TfrmBonus::btnRestartClick()

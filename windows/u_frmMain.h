@@ -17,6 +17,7 @@ class TPointSlider;
 class TfrmBonus;
 class TfrmInfo;
 class TPlayer;
+class TRecoveryWriter;
 struct TSavedGame;
 
 class TfrmMain : public QWidget, public TCardHost {
@@ -49,6 +50,8 @@ private:
     void FormShortcuts();
     void FormDestroy();
     void FormSaveState();
+    void SaveAndEnd();
+    void GameChanged();
     void tacMainChange(int Index);
     void trbTreasuryChange(int Value);
     void trbTreasuryTracking(int Value);
@@ -60,9 +63,12 @@ private:
     void btnLockClick();
 
     void AddPlayer();
+    void AddPlayerShown();
+    void StartGame();
     void RestorePlayers(const TSavedGame& Game);
     void ShowTreasury(int Treasury);
     void StepPlayer(int Steps);
+    void ShowLock();
     void RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int));
 
     QTabWidget* tacMain = nullptr;
@@ -79,5 +85,7 @@ private:
     float FButtonWidth = UnmeasuredButtonWidth;
     TfrmInfo* frmInfo = nullptr;
     TfrmBonus* frmBonus = nullptr;
+    std::unique_ptr<TRecoveryWriter> FRecovery;
+    // The state file holds the game as it is now: nothing has changed since it was written.
     bool FSaved = false;
 };

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The running game's recovery copy. After every change the main window hands over the game; its
+// text is made on the caller's thread, and a worker thread writes it whole, flushed to the disk,
+// so that a click never waits for the disk. Texts that arrive while a write is under way replace each other: only the newest is
+// written next. A run that ends in order removes the copy; a run that is killed leaves it, and
+// the next start restores the game from it.
+
+#include "state/u_StateFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+class TRecoveryWriter {
+public:
+    // Path empty: there is nowhere to keep state, and nothing is ever written.
+    explicit TRecoveryWriter(QString Path);
+    // Writes what is still waiting, then stops. The file stays.
+    ~TRecoveryWriter();
+    TRecoveryWriter(const TRecoveryWriter&) = delete;
+    TRecoveryWriter& operator=(const TRecoveryWriter&) = delete;
+
+    // Writes Game at once on the calling thread; false when it could not be written.
+    bool Write(const TSavedGame& Game);
+    // Hands Game to the worker, unless it is the game handed over last. ThenRemove, when given,
+    // is removed once a game at least this new has been written: a file that holds an older game
+    // must not outlive its replacement. Always called from the same thread as Write.
+    void Submit(const TSavedGame& Game, const QString& ThenRemove = {});
+    // Stops the worker, drops what waits, and removes the file: the game is safe elsewhere.
+    // Nothing is written afterwards.
+    void Discard();
+
+private:
+    void Run();
+    bool WriteLocked(const QByteArray& Text);
+
+    const QString FPath;
+    TSavedGame FLastGame; // the caller's side only
+    std::mutex FLock;
+    std::condition_variable FWake;
+    std::optional<QByteArray> FPending;
+    QString FPendingRemove;
+    bool FStopping = false;
+    bool FDiscarded = false;
+    std::mutex FDiskLock;   // one write at a time, whichever thread makes it
+    QByteArray FOnDisk;     // what the last successful write left in the file
+    std::thread FThread;
+};
