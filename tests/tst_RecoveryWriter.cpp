@@ -7,6 +7,7 @@
 
 #include "state/u_StateFile.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
@@ -97,6 +98,7 @@ void TestRecoveryWriter::everyChangeReachesTheRecoveryFile_data()
 {
     QTest::addColumn<QString>("change");
     for (const char* Change : {"card bought", "card taken back", "basket cancelled", "player added", "lock pressed",
+                               "lock toggled by a screen reader",
                                "credits set in the editor", "credits recalculated in the editor", "all players deleted"})
         QTest::newRow(Change) << QString::fromLatin1(Change);
 }
@@ -126,6 +128,12 @@ void TestRecoveryWriter::everyChangeReachesTheRecoveryFile()
         Click("btnAdd");
     } else if (change == "lock pressed") {
         Click("btnLock");
+    } else if (change == "lock toggled by a screen reader") {
+        // The accessibility action toggles the button without a click.
+        QAccessible::queryAccessibleInterface(Child<QPushButton>(Main, "btnLock"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(Lock());
     } else if (change == "credits set in the editor") {
         InEditor([&](QWidget*) {
             QTest::keyClick(Child<QSlider>(&App->Bonus, "trbSci"), Qt::Key_End);
