@@ -66,18 +66,25 @@ void TPlayer::AddCredits(int iCard, int Sign)
     setCredits(Sum);
 }
 
-void TPlayer::Card_work()
+CardPrices TPlayer::PricesNow() const
 {
+    CardPrices Prices{};
     const GroupCredits Credit = Credits();
     for (int i = 1; i <= CardCount; ++i) {
         if (Card_have[i] == CardState::Owned) {
-            Card_cost[i] = -1;
+            Prices[i] = -1;
             continue;
         }
         const CardRecord& Card = Cards[i];
         const bool BonusFromOwned = Card.BonusFrom != 0 && Card_have[Card.BonusFrom] == CardState::Owned;
-        Card_cost[i] = CardPrice(Card, Credit, BonusFromOwned);
+        Prices[i] = CardPrice(Card, Credit, BonusFromOwned);
     }
+    return Prices;
+}
+
+void TPlayer::Card_work()
+{
+    Card_cost = PricesNow();
     SortByPrice(Card_sort, Card_cost);
     Card_show();
 }
@@ -95,6 +102,11 @@ int TPlayer::Price(int iCard) const
 int TPlayer::CardAt(int Position) const
 {
     return Card_sort[CheckedCard(Position)];
+}
+
+CardState TPlayer::State(int iCard) const
+{
+    return Card_have[CheckedCard(iCard)];
 }
 
 void TPlayer::Card_pre(int iCard)
