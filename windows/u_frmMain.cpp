@@ -4,11 +4,13 @@
 #include "board/u_DM.h"
 #include "ledger/u_TPlayer.h"
 #include "state/u_StateFile.h"
+#include "windows/u_BoardMenu.h"
 #include "windows/u_Shutdown.h"
 #include "windows/u_WindowFrame.h"
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
@@ -97,6 +99,7 @@ void TfrmMain::FormCreate()
     connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::FormSaveState);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::FormSaveState);
     CloseOnTerminationSignals(this);
+    CreateBoardCommands();
 
     DM = std::make_unique<TDM>();
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
@@ -272,6 +275,39 @@ void TfrmMain::RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int))
         }
         return;
     }
+}
+
+// The board's context menu and the shortcuts of its commands.
+void TfrmMain::CreateBoardCommands()
+{
+    BoardMenu = new TBoardMenu(tacMain);
+    const auto AddFill = [this](const char* Name, const QString& Text, PlanGoal Goal) {
+        auto* Action = new QAction(Text, this);
+        Action->setObjectName(QLatin1String(Name));
+        connect(Action, &QAction::triggered, this, [this, Goal] { FillBasket(Goal); });
+        addAction(Action);
+        BoardMenu->AddEntry(Action, [this, Goal] { return !BasketPlan(Goal).Cards.empty(); });
+        return Action;
+    };
+    actFillPoints = AddFill("actFillPoints", QStringLiteral("Fill basket: most points"), PlanGoal::MostPoints);
+    actFillPoints->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    actFillCredits = AddFill("actFillCredits", QStringLiteral("Fill basket: most credits"), PlanGoal::MostCredits);
+}
+
+TBasketPlan TfrmMain::BasketPlan(PlanGoal Goal) const
+{
+    // The window's shortcuts are dead under a modal window; this also covers one opened from code.
+    if (!FCurrentPlayer || btnInfo->isChecked() || QApplication::activeModalWidget())
+        return {};
+    return PlanBasket(*FCurrentPlayer, Goal);
+}
+
+// The cards go in one by one, cheapest first, as clicks would put them: the board, the basket
+// total and Cancel cannot tell the difference.
+void TfrmMain::FillBasket(PlanGoal Goal)
+{
+    for (int Card : BasketPlan(Goal).Cards)
+        FCurrentPlayer->Card_pre(Card);
 }
 
 void TfrmMain::DeleteAllPlayers()

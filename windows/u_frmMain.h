@@ -4,15 +4,18 @@
 // the button's own player, or in Info mode to the card information window.
 
 #include "board/u_CardHost.h"
+#include "ledger/u_BasketPlan.h"
 
 #include <QWidget>
 
 #include <memory>
 #include <vector>
 
+class QAction;
 class QPushButton;
 class QSlider;
 class QTabWidget;
+class TBoardMenu;
 class TDM;
 class TfrmBonus;
 class TfrmInfo;
@@ -63,6 +66,13 @@ private:
     void ShowTreasury(int Treasury);
     void RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int));
 
+    // The commands of the board's context menu, with their shortcuts.
+    void CreateBoardCommands();
+    // The best basket for the current player; empty while a card click would not select (Info
+    // mode) and while a modal window is open.
+    TBasketPlan BasketPlan(PlanGoal Goal) const;
+    void FillBasket(PlanGoal Goal);
+
     QTabWidget* tacMain = nullptr;
     QPushButton* btnAdd = nullptr;
     QPushButton* btnClose = nullptr;
@@ -78,4 +88,7 @@ private:
     TfrmInfo* frmInfo = nullptr;
     TfrmBonus* frmBonus = nullptr;
     bool FSaved = false;
+    TBoardMenu* BoardMenu = nullptr;
+    QAction* actFillPoints = nullptr;
+    QAction* actFillCredits = nullptr;
 };
