@@ -1,5 +1,6 @@
 // The card board through the real widgets, offscreen: a card click with its full redraw,
-// a ten-card confirmation (51 recomputations and redraws), and building a player page.
+// a ten-card confirmation (51 recomputations and redraws), building a player page, and filling
+// the basket by the board's shortcut.
 
 #include "../tests/Fixture.h"
 
@@ -55,6 +56,27 @@ void ConfirmTenCards(benchmark::State& State)
     }
 }
 BENCHMARK(ConfirmTenCards)->Unit(benchmark::kMillisecond);
+
+// Ctrl+B through the window's shortcut: the plan, its cards clicked in one by one with their
+// redraws, and the window repainted.
+void FillBasketShortcut(benchmark::State& State)
+{
+    Windows App;
+    App.Main.activateWindow();
+    if (!QTest::qWaitForWindowActive(&App.Main))
+        State.SkipWithError("the window never became active");
+    TPlayer* Player = App.Main.CurrentPlayer();
+    for (auto _ : State) {
+        QTest::keyClick(&App.Main, Qt::Key_B, Qt::ControlModifier);
+        App.Main.repaint();
+        State.PauseTiming();
+        if (Player->CurrCost() != 290)
+            State.SkipWithError("the basket was not filled");
+        Player->CardBuy_cancel();
+        State.ResumeTiming();
+    }
+}
+BENCHMARK(FillBasketShortcut)->Unit(benchmark::kMillisecond);
 
 void CreatePlayer(benchmark::State& State)
 {
