@@ -1,7 +1,9 @@
 // Arbitrary bytes as the state file, through the real start: the main window reads the file,
-// builds the players as the program does, and deletes it. The start must never crash or hang,
-// must leave between 1 and MaxRestoredPlayers players, must never leave the file behind, and
-// every restored board must be in price order.
+// builds the players as the program does, and deletes it. The same bytes then go through the
+// start of a run that was killed, as its recovery file. The start must never crash or hang,
+// must leave between 1 and MaxRestoredPlayers players, must restore exactly what the file holds,
+// must leave no state file behind but the game in the recovery file, and every restored board
+// must be in price order.
 
 #include "ledger/u_TPlayer.h"
 #include "state/u_StateFile.h"
@@ -9,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -17,6 +20,7 @@
 namespace {
 
 QString StatePath;
+QString RecoveryPath;
 
 void Check(bool Condition)
 {
@@ -35,6 +39,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     new QApplication(*argc, *argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     StatePath = StateFilePath(QStringLiteral("state.ini"));
+    RecoveryPath = StateFilePath(QStringLiteral("recovery.ini"));
     Check(!StatePath.isEmpty());
     // One start without a file first: fonts and styles keep caches for the whole process, which
     // the leak check between inputs must not count against the first input.
@@ -42,22 +47,42 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
+namespace {
+
+// Starts the program with Data in the file at Path and the other file gone.
+void StartFrom(const QString& Path, const std::uint8_t* Data, std::size_t Size)
 {
+    QFile::remove(StatePath);
+    QFile::remove(RecoveryPath);
     {
-        QFile File(StatePath);
+        QFile File(Path);
         Check(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
         File.write(reinterpret_cast<const char*>(Data), qint64(Size));
     }
+    std::optional<TSavedGame> Expected = ReadStateFile(Path);
+    Check(Expected.has_value());
+    if (Expected->Players.empty())
+        Expected->Players.resize(1);
     TfrmMain Main;
     const auto& Players = Main.Players();
     Check(!Players.empty() && Players.size() <= std::size_t(MaxRestoredPlayers));
+    const TSavedGame Restored = SavedGame(Players, Main.findChild<QPushButton*>(QStringLiteral("btnLock"))->isChecked());
+    Check(Restored == *Expected);
     Check(!QFile::exists(StatePath));
+    Check(ReadStateFile(RecoveryPath) == Restored);
     for (const auto& Player : Players)
         for (int p = 1; p < CardCount; ++p)
             Check(Player->Price(Player->CardAt(p)) <= Player->Price(Player->CardAt(p + 1)));
     // As the program's event loop would: otherwise every widget destroyed below searches a queue
     // of thousands of pending layout and paint events.
     QCoreApplication::processEvents();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
+{
+    StartFrom(StatePath, Data, Size);
+    StartFrom(RecoveryPath, Data, Size);
     return 0;
 }

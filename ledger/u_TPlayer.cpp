@@ -94,6 +94,11 @@ bool TPlayer::Card_bought(int iCard) const
     return Card_have[CheckedCard(iCard)] == CardState::Owned;
 }
 
+CardState TPlayer::Card_state(int iCard) const
+{
+    return Card_have[CheckedCard(iCard)];
+}
+
 int TPlayer::Price(int iCard) const
 {
     return Card_cost[CheckedCard(iCard)];

@@ -56,6 +56,7 @@ public:
     void InfoBonus_show();
     void Bonus_recalc(); // rebuilds the credits from the owned cards, without recomputing prices
     bool Card_bought(int iCard) const;
+    CardState Card_state(int iCard) const;
 
     // What the last Card_work computed: a card's price (-1 when owned) and the card standing at
     // a position 1..51 of the price order.

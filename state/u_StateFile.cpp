@@ -2,6 +2,7 @@
 
 #include "ledger/u_TPlayer.h"
 #include "state/u_ProfileValue.h"
+#include "state/u_SaveFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,12 +27,79 @@ QString CardKey(int Card)
     return QStringLiteral("card") + QString::number(Card);
 }
 
+// One section of the text to write: its name and its keys with their values, in order.
+struct TIniSection {
+    QByteArray Name;
+    std::vector<std::pair<QByteArray, QByteArray>> Keys;
+};
+
+std::vector<TIniSection> GameSections(const TSavedGame& Game)
+{
+    std::vector<TIniSection> Sections;
+    Sections.push_back({"main", {{"player_num", QByteArray::number(qsizetype(Game.Players.size()))},
+                                 {"purchase_lock", Game.PurchaseLock ? "1" : "0"}}});
+    for (int k = 0; k < int(Game.Players.size()); ++k) {
+        const TSavedPlayer& Player = Game.Players[k];
+        TIniSection S{Section(k).toLatin1(), {}};
+        for (int g = 0; g < GroupCount; ++g)
+            S.Keys.emplace_back(CreditKeys[g], QByteArray::number(Player.Credits[g]));
+        // Booleans are written as the integers 1 and 0, which every profile reader understands.
+        for (int Card = 1; Card <= CardCount; ++Card)
+            S.Keys.emplace_back(CardKey(Card).toLatin1(), Player.Owned[Card] ? "1" : "0");
+        Sections.push_back(std::move(S));
+    }
+    return Sections;
+}
+
+// A line of an existing file as the INI reader sees it: a section header, a key, or neither
+// (blank, comment, garbage). Lines are kept byte for byte unless the game replaces their key.
+struct TIniLine {
+    QByteArray Raw;
+    QByteArray Key; // empty unless a key line
+};
+
+struct TExistingSection {
+    QByteArray Name;
+    QByteArray Header; // empty for the keys before the first header
+    std::vector<TIniLine> Lines;
+};
+
+std::vector<TExistingSection> ParseIni(const QByteArray& Text)
+{
+    std::vector<TExistingSection> Sections(1);
+    QList<QByteArray> Lines = Text.split('\n');
+    if (!Lines.isEmpty() && Lines.back().isEmpty())
+        Lines.removeLast();
+    for (const QByteArray& Raw : Lines) {
+        const QByteArray Trimmed = Raw.trimmed();
+        const qsizetype Close = Trimmed.indexOf(']');
+        if (Trimmed.startsWith('[') && Close > 0) {
+            Sections.push_back({Trimmed.mid(1, Close - 1), Raw, {}});
+            continue;
+        }
+        // A comment (";card9=1") names no key of the game, so it needs no rule of its own.
+        const qsizetype Equals = Trimmed.indexOf('=');
+        Sections.back().Lines.push_back({Raw, Equals > 0 ? Trimmed.left(Equals).trimmed() : QByteArray()});
+    }
+    return Sections;
+}
+
+void AppendKeys(QByteArray& Out, const TIniSection& Section)
+{
+    for (const auto& [Key, Value] : Section.Keys)
+        Out += Key + '=' + Value + '\n';
+}
+
 } // namespace
 
 QString StateFilePath(const QString& FileName)
 {
+    // Without a home folder Qt falls back to the file-system root (root with HOME unset would
+    // write /Documents): keep no state rather than put it somewhere nobody looks.
+    const QString Home = QString::fromLocal8Bit(qgetenv("HOME"));
+    if (Home.isEmpty() || QDir::isRelativePath(Home) || !QFileInfo(Home).isDir())
+        return {};
     const QString Documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    // Without a documents folder the path would start at the file-system root: keep no state.
     if (Documents.isEmpty())
         return {};
     const QString Folder = Documents + QLatin1Char('/') +
@@ -41,47 +109,100 @@ QString StateFilePath(const QString& FileName)
     return Folder + QLatin1Char('/') + FileName;
 }
 
-std::optional<TSavedGame> TakeStateFile(const QString& Path)
+std::optional<TSavedGame> ReadStateFile(const QString& Path)
 {
+    // A folder, FIFO or device here is no saved game, and opening a FIFO would block the start.
     if (Path.isEmpty() || !QFileInfo(Path).isFile())
         return std::nullopt;
+    if (QFile Probe(Path); !Probe.open(QIODevice::ReadOnly))
+        return std::nullopt;
     TSavedGame Game;
-    {
-        const QSettings Ini(Path, QSettings::IniFormat);
-        const int Count = std::min(ProfileInt(Ini.value(QStringLiteral("main/player_num")), 1), MaxRestoredPlayers);
-        for (int k = 0; k < Count; ++k) {
-            const QString Prefix = Section(k) + QLatin1Char('/');
-            TSavedPlayer Player;
-            for (int Card = 1; Card <= CardCount; ++Card)
-                Player.Owned[Card] = ProfileBool(Ini.value(Prefix + CardKey(Card)), false);
-            for (int g = 0; g < GroupCount; ++g)
-                Player.Credits[g] = ProfileInt(Ini.value(Prefix + QLatin1String(CreditKeys[g])), 0);
-            Game.Players.push_back(Player);
-        }
-        Game.PurchaseLock = ProfileBool(Ini.value(QStringLiteral("main/purchase_lock")), false);
+    const QSettings Ini(Path, QSettings::IniFormat);
+    const int Count = std::min(ProfileInt(Ini.value(QStringLiteral("main/player_num")), 1), MaxRestoredPlayers);
+    for (int k = 0; k < Count; ++k) {
+        const QString Prefix = Section(k) + QLatin1Char('/');
+        TSavedPlayer Player;
+        for (int Card = 1; Card <= CardCount; ++Card)
+            Player.Owned[Card] = ProfileBool(Ini.value(Prefix + CardKey(Card)), false);
+        for (int g = 0; g < GroupCount; ++g)
+            Player.Credits[g] = ProfileInt(Ini.value(Prefix + QLatin1String(CreditKeys[g])), 0);
+        Game.Players.push_back(Player);
     }
-    // Read once only: a file that would break the next start must not outlive this one.
-    QFile::remove(Path);
+    Game.PurchaseLock = ProfileBool(Ini.value(QStringLiteral("main/purchase_lock")), false);
     return Game;
 }
 
-bool WriteStateFile(const QString& Path, const std::vector<std::unique_ptr<TPlayer>>& Players, bool PurchaseLock)
+TSavedGame SavedGame(const std::vector<std::unique_ptr<TPlayer>>& Players, bool PurchaseLock)
+{
+    TSavedGame Game;
+    Game.PurchaseLock = PurchaseLock;
+    for (const auto& Player : Players) {
+        TSavedPlayer Saved;
+        Saved.Credits = Player->Credits();
+        for (int Card = 1; Card <= CardCount; ++Card)
+            Saved.Owned[Card] = Player->Card_bought(Card);
+        Game.Players.push_back(Saved);
+    }
+    return Game;
+}
+
+QByteArray StateText(const TSavedGame& Game, const QByteArray& Existing)
+{
+    const std::vector<TIniSection> Ours = GameSections(Game);
+    std::vector<bool> Written(Ours.size(), false);
+    QByteArray Out;
+    Out.reserve(Existing.size() + int(Ours.size()) * 1024);
+    for (const TExistingSection& Old : ParseIni(Existing)) {
+        const auto Own = std::find_if(Ours.begin(), Ours.end(), [&](const TIniSection& S) { return S.Name == Old.Name; });
+        const bool IsOurs = !Old.Header.isEmpty() && Own != Ours.end();
+        if (!Old.Header.isEmpty())
+            Out += Old.Header + '\n';
+        // The game's keys go after the section's last line that is not blank, once per section
+        // name; older copies of them, here or in a repeated section, are dropped.
+        qsizetype End = qsizetype(Old.Lines.size());
+        while (End > 0 && Old.Lines[End - 1].Raw.trimmed().isEmpty())
+            --End;
+        for (qsizetype i = 0; i < qsizetype(Old.Lines.size()); ++i) {
+            const TIniLine& Line = Old.Lines[i];
+            if (IsOurs && i == End && !Written[Own - Ours.begin()]) {
+                AppendKeys(Out, *Own);
+                Written[Own - Ours.begin()] = true;
+            }
+            const bool Replaced = IsOurs && !Line.Key.isEmpty() &&
+                                  std::any_of(Own->Keys.begin(), Own->Keys.end(), [&](const auto& K) { return K.first == Line.Key; });
+            if (!Replaced)
+                Out += Line.Raw + '\n';
+        }
+        if (IsOurs && !Written[Own - Ours.begin()]) {
+            AppendKeys(Out, *Own);
+            Written[Own - Ours.begin()] = true;
+        }
+    }
+    for (std::size_t s = 0; s < Ours.size(); ++s) {
+        if (Written[s])
+            continue;
+        if (!Out.isEmpty() && !Out.endsWith("\n\n"))
+            Out += '\n';
+        Out += '[' + Ours[s].Name + "]\n";
+        AppendKeys(Out, Ours[s]);
+    }
+    return Out;
+}
+
+bool WriteStateFile(const QString& Path, const TSavedGame& Game)
 {
     if (Path.isEmpty())
         return false;
-    QSettings Ini(Path, QSettings::IniFormat);
-    Ini.setValue(QStringLiteral("main/player_num"), int(Players.size()));
-    for (int k = 0; k < int(Players.size()); ++k) {
-        const TPlayer& Player = *Players[k];
-        const QString Prefix = Section(k) + QLatin1Char('/');
-        const GroupCredits Credits = Player.Credits();
-        for (int g = 0; g < GroupCount; ++g)
-            Ini.setValue(Prefix + QLatin1String(CreditKeys[g]), Credits[g]);
-        // Booleans are written as the integers 1 and 0, which every profile reader understands.
-        for (int Card = 1; Card <= CardCount; ++Card)
-            Ini.setValue(Prefix + CardKey(Card), Player.Card_bought(Card) ? 1 : 0);
+    QByteArray Existing;
+    // Keys from other sources are kept; a file that is there but cannot be read is not replaced,
+    // or they would be lost with it.
+    if (QFileInfo(Path).isFile()) {
+        QFile File(Path);
+        if (!File.open(QIODevice::ReadOnly))
+            return false;
+        Existing = File.readAll();
+        if (File.error() != QFileDevice::NoError)
+            return false;
     }
-    Ini.setValue(QStringLiteral("main/purchase_lock"), PurchaseLock ? 1 : 0);
-    Ini.sync();
-    return Ini.status() == QSettings::NoError;
+    return SaveFileWhole(Path, StateText(Game, Existing));
 }

@@ -1,11 +1,13 @@
 #pragma once
 // The state file "state.ini": written when the program closes, read and deleted by the next start.
 // It holds the players in list order with their five credits and owned cards, and the purchase
-// lock. Treasuries, baskets, prices and the order of equal prices are not kept.
+// lock. Treasuries, baskets, prices and the order of equal prices are not kept. The running
+// game's recovery copy (state/u_RecoveryWriter.h) has the same form.
 
 #include "catalogue/u_Const.h"
 #include "ledger/u_Pricing.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -21,21 +23,33 @@ inline constexpr int MaxRestoredPlayers = 99;
 struct TSavedPlayer {
     GroupCredits Credits{};
     std::array<bool, CardCount + 1> Owned{}; // by card id 1..51
+    bool operator==(const TSavedPlayer&) const = default;
 };
 
 struct TSavedGame {
     std::vector<TSavedPlayer> Players; // empty: start with one fresh player
     bool PurchaseLock = false;
+    bool operator==(const TSavedGame&) const = default;
 };
 
 // FileName inside a folder named after the executable in the user's documents folder; the folder
-// is created with its parents. Empty when there is no documents folder or the folder cannot be made.
+// is created with its parents. Empty when there is no usable home folder (HOME unset, relative or
+// missing), no documents folder, or the folder cannot be made: then no state is kept anywhere.
 QString StateFilePath(const QString& FileName);
 
-// Reads the file at Path and deletes it. No value when there is no file. Missing or malformed
-// keys give their defaults: one player, credits 0, cards not owned, the lock released.
-std::optional<TSavedGame> TakeStateFile(const QString& Path);
+// What the file at Path holds. No value when there is no regular file there or it cannot be read;
+// such a file is left alone. Missing or malformed keys give their defaults: one player, credits 0,
+// cards not owned, the lock released.
+std::optional<TSavedGame> ReadStateFile(const QString& Path);
 
-// Writes the players and the lock into the file at Path, keeping every other key already there.
-// The file is replaced in one step. Returns false, writing nothing, when it cannot be written.
-bool WriteStateFile(const QString& Path, const std::vector<std::unique_ptr<TPlayer>>& Players, bool PurchaseLock);
+// The game as the file keeps it: owned cards and credits of each player in list order, the lock.
+TSavedGame SavedGame(const std::vector<std::unique_ptr<TPlayer>>& Players, bool PurchaseLock);
+
+// The file's text for Game, written into Existing (the text of a file already there): the keys the
+// game names get its values, every other line, key and section of Existing stays as it was.
+QByteArray StateText(const TSavedGame& Game, const QByteArray& Existing = {});
+
+// Writes Game into the file at Path, keeping every other key already there, whole or not at all.
+// False, with the file unchanged, when it cannot be written, or when a file there cannot be read
+// (its keys could not be kept).
+bool WriteStateFile(const QString& Path, const TSavedGame& Game);

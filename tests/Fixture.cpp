@@ -1,7 +1,10 @@
 #include "Fixture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
+#include <QWidget>
 #include <QTimer>
 
 void WindowsTest::initTestCase()
@@ -22,6 +25,21 @@ void WindowsTest::EndProgram()
     App.reset();
 }
 
+void WindowsTest::InEditor(const std::function<void(QWidget*)>& Steps)
+{
+    bool Ran = false;
+    const WhenModalOpens Answer([&](QWidget* Editor) {
+        Steps(Editor);
+        Ran = true;
+        if (Editor->isVisible())
+            Editor->close();
+    });
+    const QString Bar = QStringLiteral("labBonus3_") + QString::number(Main->CurrentPlayer()->Player());
+    ClickOnScreen(Child<QWidget>(Main, Bar));
+    QVERIFY(Ran);
+    QVERIFY(!App->Bonus.isVisible());
+}
+
 void WindowsTest::init()
 {
     StartProgram();
@@ -30,6 +48,8 @@ void WindowsTest::init()
 void WindowsTest::cleanup()
 {
     EndProgram();
+    // A run that ends without closing leaves its recovery copy, which the next start would restore.
+    QDir(QFileInfo(Home.StateFile()).absolutePath()).removeRecursively();
 }
 
 TCardButton* CardOf(QWidget* Window, int Player, int Card)

@@ -36,6 +36,9 @@ protected:
     // What main() does, and the end of the program (without closing, so nothing is saved).
     void StartProgram();
     void EndProgram();
+    // Opens the credit editor by clicking the current player's credit bar and runs Steps in it;
+    // the editor is closed by its close box afterwards unless Steps closed it.
+    void InEditor(const std::function<void(QWidget*)>& Steps);
 
     TestHome Home;
     std::unique_ptr<Windows> App;

@@ -19,3 +19,8 @@ QString TestHome::StateFile() const
 {
     return StateFilePath(QStringLiteral("state.ini"));
 }
+
+QString TestHome::RecoveryFile() const
+{
+    return StateFilePath(QStringLiteral("recovery.ini"));
+}

@@ -10,6 +10,8 @@ public:
     QString Documents() const;
     // Where the program keeps its state file inside this home.
     QString StateFile() const;
+    // The running game's recovery copy beside it.
+    QString RecoveryFile() const;
 
 private:
     QTemporaryDir Dir;

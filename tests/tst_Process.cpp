@@ -1,5 +1,6 @@
 // The built program as a separate process: SIGTERM and SIGINT end it in order, with status 0
-// and a correct state file, and the next run restores that file and deletes it.
+// and a correct state file, and the next run restores that file and deletes it. A run killed
+// outright comes back from its recovery file.
 
 #include <QDir>
 #include <QProcess>
@@ -15,6 +16,7 @@ private slots:
     void signalEndsTheProgramAndSavesTheGame_data();
     void signalEndsTheProgramAndSavesTheGame();
     void nextRunRestoresTheFileAndDeletesIt();
+    void killedAfterAPurchaseComesBack();
 
 private:
     // Starts the program in the temporary home and waits until its state folder exists: the
@@ -90,6 +92,40 @@ void TestProcess::nextRunRestoresTheFileAndDeletesIt()
     QCOMPARE(Ini.value("player0/card9").toString(), QStringLiteral("1"));
     QCOMPARE(Ini.value("player0/bonus_cra").toString(), QStringLiteral("10"));
     QCOMPARE(Ini.value("player1/card9").toString(), QStringLiteral("0"));
+}
+
+void TestProcess::killedAfterAPurchaseComesBack()
+{
+    const QString Folder = Home.path() + QStringLiteral("/Documents/session_driver");
+    QVERIFY(QDir(Folder).removeRecursively());
+    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+    Environment.insert(QStringLiteral("HOME"), Home.path());
+    Environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Home.path() + QStringLiteral("/.config"));
+    Environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+    // One purchase through the real buttons, then a long pause in which the program is killed.
+    QProcess Session;
+    Session.setProcessEnvironment(Environment);
+    Session.start(QStringLiteral(SESSION_DRIVER), {QStringLiteral("play"), QStringLiteral("1"), QStringLiteral("600000")});
+    QVERIFY(Session.waitForStarted(10000));
+    QTRY_VERIFY_WITH_TIMEOUT(Session.canReadLine(), 20000);
+    const QList<QByteArray> Step = Session.readLine().trimmed().split(' ');
+    QCOMPARE(Step.size(), 5);
+    QCOMPARE(Step[2], QByteArray("card"));
+    const QString CardKey = QStringLiteral("player0/card") + QString::fromLatin1(Step[3]);
+    const QString Recovery = Folder + QStringLiteral("/recovery.ini");
+    QTRY_COMPARE_WITH_TIMEOUT(QSettings(Recovery, QSettings::IniFormat).value(CardKey).toString(), QStringLiteral("1"), 20000);
+    QCOMPARE(::kill(pid_t(Session.processId()), SIGKILL), 0);
+    QVERIFY(Session.waitForFinished(20000));
+    QCOMPARE(Session.exitStatus(), QProcess::CrashExit);
+    QVERIFY(!QFile::exists(Folder + QStringLiteral("/state.ini")));
+
+    // The next start restores the game as it stood: the same digest of every player and the lock.
+    QProcess Next;
+    Next.setProcessEnvironment(Environment);
+    Next.start(QStringLiteral(SESSION_DRIVER), {QStringLiteral("show")});
+    QVERIFY(Next.waitForFinished(20000));
+    QCOMPARE(Next.readAllStandardOutput().trimmed(), "game " + Step[4]);
 }
 
 QTEST_GUILESS_MAIN(TestProcess)

@@ -30,7 +30,11 @@ private slots:
     void terminationSignalClosesInOrder_data();
     void terminationSignalClosesInOrder();
     void otherKeysInTheFileStay();
+    void textKeepsWhatIsNotTheGames_data();
+    void textKeepsWhatIsNotTheGames();
     void unwritablePlaceSavesNothing();
+    void noUsableHomeKeepsNoState_data();
+    void noUsableHomeKeepsNoState();
 
 private:
     // Closes the running program's main window (which saves) and starts it again.
@@ -331,12 +335,56 @@ void TestStateFile::otherKeysInTheFileStay()
     // A file the last start could not delete: its other keys stay when the next save writes in.
     WriteStateFile("[notes]\nwho=Ann\n[main]\nplayer_num=7\n[player3]\ncard1=1\n");
     Main->CurrentPlayer()->Card_add(2);
-    QVERIFY(::WriteStateFile(Home.StateFile(), Main->Players(), false));
+    QVERIFY(::WriteStateFile(Home.StateFile(), SavedGame(Main->Players(), false)));
     const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("notes/who").toString(), QStringLiteral("Ann"));
     QCOMPARE(Ini.value("player3/card1").toString(), QStringLiteral("1"));
     QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("1"));
     QCOMPARE(Ini.value("player0/card2").toString(), QStringLiteral("1"));
+}
+
+void TestStateFile::textKeepsWhatIsNotTheGames_data()
+{
+    QTest::addColumn<QByteArray>("existing");
+    QTest::addColumn<QByteArrayList>("kept"); // pieces of the existing text found unchanged
+    QTest::newRow("no file") << QByteArray() << QByteArrayList{};
+    QTest::newRow("other sections, keys and comments")
+        << QByteArray("; kept by hand\n[notes]\nwho = Ann Lee\n\n[main]\nplayer_num=7\ncolour=red\n[player0]\ncard9=0\n"
+                      "note=x\n[player3]\ncard1=1\n")
+        << QByteArrayList{"; kept by hand\n[notes]\nwho = Ann Lee\n", "colour=red\n", "note=x\n", "[player3]\ncard1=1\n"};
+    QTest::newRow("a section of the game twice, its keys in both")
+        << QByteArray("[main]\nplayer_num=5\n[player1]\ncard2=1\n[main]\nplayer_num = 9\nextra=1\n")
+        << QByteArrayList{"extra=1\n"};
+    QTest::newRow("keys before the first section") << QByteArray("loose=1\n[main]\npurchase_lock=0\n")
+                                                   << QByteArrayList{"loose=1\n"};
+    QTest::newRow("no line end at the end") << QByteArray("[notes]\nwho=Ann") << QByteArrayList{"[notes]\nwho=Ann\n"};
+    QTest::newRow("CRLF line ends") << QByteArray("[main]\r\nplayer_num=4\r\nother=1\r\n")
+                                    << QByteArrayList{"other=1\r\n"};
+}
+
+void TestStateFile::textKeepsWhatIsNotTheGames()
+{
+    QFETCH(QByteArray, existing);
+    QFETCH(QByteArrayList, kept);
+    TSavedGame Game;
+    Game.PurchaseLock = true;
+    Game.Players.resize(2);
+    Game.Players[0].Owned[9] = true;
+    Game.Players[0].Credits = {5, 0, 10, 0, -2147483647 - 1};
+    Game.Players[1].Owned[51] = true;
+    const QByteArray Text = StateText(Game, existing);
+    for (const QByteArray& Piece : kept)
+        QVERIFY2(Text.contains(Piece), Piece.constData());
+    // Every key of the game once, with the game's value, wherever the old ones stood.
+    QCOMPARE(Text.count("player_num"), 1);
+    QCOMPARE(Text.count("\ncard9="), 2);
+    WriteStateFile(Text);
+    QCOMPARE(ReadStateFile(Home.StateFile()), Game);
+    const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
+    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
+    QCOMPARE(Ini.value("player0/bonus_sci").toString(), QStringLiteral("-2147483648"));
+    QCOMPARE(Ini.value("player1/card51").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini.value("player1/card2").toString(), QStringLiteral("0"));
 }
 
 void TestStateFile::unwritablePlaceSavesNothing()
@@ -356,7 +404,7 @@ void TestStateFile::unwritablePlaceSavesNothing()
     }
     const QStringList Before = QDir(Home.Documents() + "/..").entryList(QDir::AllEntries | QDir::Hidden);
     QCOMPARE(StateFilePath(QStringLiteral("state.ini")), QString());
-    QVERIFY(!::WriteStateFile(Blocker + QStringLiteral("/sub/state.ini"), Main->Players(), true));
+    QVERIFY(!::WriteStateFile(Blocker + QStringLiteral("/sub/state.ini"), SavedGame(Main->Players(), true)));
     Main->close();
     QVERIFY(Main->isHidden());
     QCOMPARE(QDir(Home.Documents() + "/..").entryList(QDir::AllEntries | QDir::Hidden), Before);
@@ -365,6 +413,37 @@ void TestStateFile::unwritablePlaceSavesNothing()
     EndProgram();
     StartProgram();
     QCOMPARE(Main->Players().size(), std::size_t(1));
+}
+
+void TestStateFile::noUsableHomeKeepsNoState_data()
+{
+    QTest::addColumn<QByteArray>("home"); // "unset": no HOME at all
+    QTest::newRow("HOME unset") << QByteArray("unset");
+    QTest::newRow("HOME empty") << QByteArray("");
+    QTest::newRow("HOME relative") << QByteArray("relative-home");
+    QTest::newRow("HOME missing") << QByteArray("/nonexistent-home-of-tst_StateFile");
+}
+
+// Qt would put the documents folder below the file-system root or the working folder.
+void TestStateFile::noUsableHomeKeepsNoState()
+{
+    QFETCH(QByteArray, home);
+    const QByteArray Real = qgetenv("HOME");
+    EndProgram();
+    if (home == "unset")
+        qunsetenv("HOME");
+    else
+        qputenv("HOME", home);
+    QCOMPARE(StateFilePath(QStringLiteral("state.ini")), QString());
+    StartProgram();
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+    Main->close();
+    EndProgram();
+    qputenv("HOME", Real);
+    for (const QString& Where : {QStringLiteral("/Documents/tst_StateFile"), QStringLiteral("relative-home"),
+                                 QStringLiteral("/nonexistent-home-of-tst_StateFile")})
+        QVERIFY2(!QFileInfo::exists(Where), qPrintable(Where));
+    StartProgram();
 }
 
 QTEST_MAIN(TestStateFile)

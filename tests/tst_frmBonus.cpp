@@ -20,27 +20,10 @@ private slots:
     void deleteAllAnsweredYes();
 
 private:
-    // Opens the editor by clicking the current player's credit bar and runs Steps in it.
-    void InEditor(const std::function<void(QWidget*)>& Steps);
     QSlider* Slider(const char* Name) { return Child<QSlider>(&App->Bonus, Name); }
     QString Label(const char* Name) { return Child<QLabel>(&App->Bonus, Name)->text(); }
     void Click(const char* Name) { QTest::mouseClick(Child<QPushButton>(&App->Bonus, Name), Qt::LeftButton); }
 };
-
-void TestFrmBonus::InEditor(const std::function<void(QWidget*)>& Steps)
-{
-    bool Ran = false;
-    const WhenModalOpens Answer([&](QWidget* Editor) {
-        Steps(Editor);
-        Ran = true;
-        if (Editor->isVisible())
-            Editor->close();
-    });
-    const QString Bar = QStringLiteral("labBonus3_") + QString::number(Main->CurrentPlayer()->Player());
-    ClickOnScreen(Child<QWidget>(Main, Bar));
-    QVERIFY(Ran);
-    QVERIFY(!App->Bonus.isVisible());
-}
 
 void TestFrmBonus::windowFrame()
 {

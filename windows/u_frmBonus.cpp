@@ -90,6 +90,7 @@ void TfrmBonus::btnCloseClick()
             Credits[g] = ReadValue(g);
         FPlayer->setCredits(Credits);
         FPlayer->Card_work();
+        emit CreditsChanged();
     }
     accept();
 }
@@ -100,6 +101,7 @@ void TfrmBonus::btnRecalcClick()
         return;
     FPlayer->Bonus_recalc();
     ShowCredits();
+    emit CreditsChanged();
 }
 
 void TfrmBonus::btnRestartClick()

@@ -20,6 +20,10 @@ public:
     // of 5 within 0..250 on the sliders.
     void Setup(TPlayer* plyPara);
 
+signals:
+    // Close or Recalc gave the player other credits.
+    void CreditsChanged();
+
 private:
     void FormCreate();
     void btnCloseClick();

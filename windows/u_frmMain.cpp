@@ -3,6 +3,7 @@
 #include "board/u_CardButton.h"
 #include "board/u_DM.h"
 #include "ledger/u_TPlayer.h"
+#include "state/u_RecoveryWriter.h"
 #include "state/u_StateFile.h"
 #include "windows/u_BoardMenu.h"
 #include "windows/u_Shutdown.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -22,6 +24,8 @@
 namespace {
 
 const QString StateFileName = QStringLiteral("state.ini");
+// Beside the state file, in the same form, while the program runs.
+const QString RecoveryFileName = QStringLiteral("recovery.ini");
 
 // The treasury slider moves in steps of 5 points: its positions are treasury steps, its top
 // (position 0) a full treasury.
@@ -96,7 +100,8 @@ void TfrmMain::FormCreate()
     connect(btnClose, &QPushButton::clicked, this, &TfrmMain::btnCloseClick);
     connect(btnInfo, &QPushButton::clicked, this, &TfrmMain::btnInfoClick);
     connect(btnLock, &QPushButton::clicked, this, &TfrmMain::btnLockClick);
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::FormSaveState);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::SaveAndEnd);
+    // The session may go on after this save; a later change or close saves again.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::FormSaveState);
     CloseOnTerminationSignals(this);
     CreateBoardCommands();
@@ -105,16 +110,36 @@ void TfrmMain::FormCreate()
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
     // width to size the card buttons, so the window is shown before any page is built.
     show();
-    if (const auto Game = TakeStateFile(StateFilePath(StateFileName)))
+    StartGame();
+}
+
+// The state file, left by an orderly close, wins. Without one (or when it cannot be read, which
+// leaves it in place) the recovery copy means that the last run was killed: the game comes back
+// from it. Either way the recovery copy holds the game before the state file is deleted, so that
+// no moment passes with the game in neither file.
+void TfrmMain::StartGame()
+{
+    const QString StatePath = StateFilePath(StateFileName);
+    const QString RecoveryPath = StateFilePath(RecoveryFileName);
+    std::optional<TSavedGame> Game = ReadStateFile(StatePath);
+    const bool FromStateFile = Game.has_value();
+    if (!Game)
+        Game = ReadStateFile(RecoveryPath);
+    if (Game)
         RestorePlayers(*Game);
     else
         AddPlayer();
     trbTreasury->setMaximum(TreasuryMax / TreasuryStep);
     FCurrentPlayer->Card_work();
+    FRecovery = std::make_unique<TRecoveryWriter>(RecoveryPath);
+    if (FRecovery->Write(StateText(SavedGame(oblPlayer, btnLock->isChecked()))) && FromStateFile)
+        QFile::remove(StatePath);
 }
 
 void TfrmMain::FormDestroy()
 {
+    // A run that ends without closing (a failed start, a test) keeps the recovery copy current.
+    FRecovery.reset();
     // The ledgers own the card buttons on the pages, so they go before the pages do.
     FCurrentPlayer = nullptr;
     oblPlayer.clear();
@@ -125,23 +150,43 @@ void TfrmMain::UseWindows(TfrmInfo& Info, TfrmBonus& Bonus)
 {
     frmInfo = &Info;
     frmBonus = &Bonus;
+    connect(frmBonus, &TfrmBonus::CreditsChanged, this, &TfrmMain::GameChanged);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* Event)
 {
-    FormSaveState();
+    SaveAndEnd();
     Event->accept();
 }
 
-// Closing the window, quitting, the session ending and SIGTERM all arrive here; the game is
-// saved once, while every player, page and the Lock button are still alive.
+// Saves the game unless the state file already holds it as it is, while every player, page and
+// the Lock button are still alive.
 void TfrmMain::FormSaveState()
 {
     if (FSaved)
         return;
-    FSaved = true;
-    // A save the system refuses is dropped: the program still ends, and there is nobody to tell.
-    WriteStateFile(StateFilePath(StateFileName), oblPlayer, btnLock->isChecked());
+    // A save the system refuses is not reported: the recovery copy still holds the game.
+    FSaved = WriteStateFile(StateFilePath(StateFileName), SavedGame(oblPlayer, btnLock->isChecked()));
+}
+
+// Closing the window, quitting and SIGTERM all arrive here. Once the state file holds the game,
+// the recovery copy goes; when it could not be saved, the copy stays for the next start.
+void TfrmMain::SaveAndEnd()
+{
+    FormSaveState();
+    if (FSaved && FRecovery)
+        FRecovery->Discard();
+}
+
+// Every change a user can make ends here, once, after the pages are redrawn.
+void TfrmMain::GameChanged()
+{
+    // A state file saved for the session manager holds an older game from now on: it goes once
+    // the recovery copy has caught up, so that a killed run does not come back older.
+    const bool StateFileOlder = std::exchange(FSaved, false);
+    if (FRecovery)
+        FRecovery->Submit(StateText(SavedGame(oblPlayer, btnLock->isChecked())),
+                          StateFileOlder ? StateFilePath(StateFileName) : QString());
 }
 
 void TfrmMain::AddPlayer()
@@ -166,7 +211,7 @@ void TfrmMain::RestorePlayers(const TSavedGame& Game)
         Player->Card_work();
     }
     btnLock->setChecked(Game.PurchaseLock);
-    btnLockClick();
+    ShowLock();
 }
 
 void TfrmMain::ShowTreasury(int Treasury)
@@ -203,20 +248,29 @@ void TfrmMain::trbTreasuryTracking(int Value)
     FCurrentPlayer->InfoTreasury_show();
 }
 
-void TfrmMain::btnAddClick()
+// The slider follows the new player, so that it never shows a treasury nobody has.
+void TfrmMain::AddPlayerShown()
 {
     AddPlayer();
     ShowTreasury(FCurrentPlayer->Treasury());
 }
 
+void TfrmMain::btnAddClick()
+{
+    AddPlayerShown();
+    GameChanged();
+}
+
 void TfrmMain::btnBuyConfirmClick()
 {
     FCurrentPlayer->CardBuy_confirm();
+    GameChanged();
 }
 
 void TfrmMain::btnBuyCancelClick()
 {
     FCurrentPlayer->CardBuy_cancel();
+    GameChanged();
 }
 
 void TfrmMain::btnCloseClick()
@@ -231,9 +285,17 @@ void TfrmMain::btnInfoClick()
 
 void TfrmMain::btnLockClick()
 {
+    ShowLock();
+    GameChanged();
+}
+
+void TfrmMain::ShowLock()
+{
     btnLock->setText(btnLock->isChecked() ? QStringLiteral("Lock") : QString());
 }
 
+// Close and Recalc change the player's credits while the editor is open; they are reported
+// through its CreditsChanged. Delete-all reports itself.
 void TfrmMain::BonusClick(QObject*)
 {
     if (!frmBonus || !FCurrentPlayer)
@@ -271,7 +333,10 @@ void TfrmMain::RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int))
                 frmInfo->exec();
             }
         } else if (Action) {
+            const CardState Before = Player->Card_state(Card);
             (Player.get()->*Action)(Card);
+            if (Player->Card_state(Card) != Before)
+                GameChanged();
         }
         return;
     }
@@ -324,6 +389,6 @@ void TfrmMain::DeleteAllPlayers()
         }
     }
     DM->setPlayers(0);
-    // The slider follows the fresh player, so that it never shows a treasury nobody has.
-    btnAddClick();
+    AddPlayerShown();
+    GameChanged();
 }

@@ -20,6 +20,7 @@ class TDM;
 class TfrmBonus;
 class TfrmInfo;
 class TPlayer;
+class TRecoveryWriter;
 struct TSavedGame;
 
 class TfrmMain : public QWidget, public TCardHost {
@@ -51,6 +52,8 @@ private:
     void FormCreate();
     void FormDestroy();
     void FormSaveState();
+    void SaveAndEnd();
+    void GameChanged();
     void tacMainChange(int Index);
     void trbTreasuryChange(int Value);
     void trbTreasuryTracking(int Value);
@@ -62,8 +65,11 @@ private:
     void btnLockClick();
 
     void AddPlayer();
+    void AddPlayerShown();
+    void StartGame();
     void RestorePlayers(const TSavedGame& Game);
     void ShowTreasury(int Treasury);
+    void ShowLock();
     void RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int));
 
     // The commands of the board's context menu, with their shortcuts.
@@ -87,6 +93,8 @@ private:
     float FButtonWidth = UnmeasuredButtonWidth;
     TfrmInfo* frmInfo = nullptr;
     TfrmBonus* frmBonus = nullptr;
+    std::unique_ptr<TRecoveryWriter> FRecovery;
+    // The state file holds the game as it is now: nothing has changed since it was written.
     bool FSaved = false;
     TBoardMenu* BoardMenu = nullptr;
     QAction* actFillPoints = nullptr;

@@ -1,0 +1,333 @@
+// SPDX-License-Identifier: MIT
+// The running game's recovery copy: every change a user makes reaches it, the start chooses
+// between it and the state file, and neither odd nor unreadable files lose a game or block
+// the start or the close.
+
+#include "Fixture.h"
+
+#include "state/u_StateFile.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSessionManager>
+#include <QSettings>
+#include <QSlider>
+#include <QTest>
+
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+// While it lives, the calling thread obeys file permissions even as root (CI runs as root, and
+// root reads any file): the two capabilities that override them are off. Off already for a user.
+class ObeyFilePermissions {
+public:
+    ObeyFilePermissions()
+    {
+        Header.version = _LINUX_CAPABILITY_VERSION_3;
+        if (::syscall(SYS_capget, &Header, Saved) != 0)
+            return;
+        __user_cap_data_struct Reduced[2] = {Saved[0], Saved[1]};
+        Reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        Active = ::syscall(SYS_capset, &Header, Reduced) == 0;
+    }
+    ~ObeyFilePermissions()
+    {
+        if (Active)
+            ::syscall(SYS_capset, &Header, Saved);
+    }
+    bool Active = false;
+
+private:
+    __user_cap_header_struct Header{};
+    __user_cap_data_struct Saved[2]{};
+};
+
+QByteArray Contents(const QString& Path)
+{
+    QFile File(Path);
+    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
+}
+
+void Put(const QString& Path, const QByteArray& Text)
+{
+    QFile File(Path);
+    QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(File.write(Text), Text.size());
+}
+
+const QByteArray PotteryGame = "[main]\nplayer_num=2\npurchase_lock=1\n[player0]\ncard9=1\nbonus_art=5\nbonus_cra=10\n";
+const QByteArray CoinageGame = "[main]\nplayer_num=1\n[player0]\ncard16=1\nbonus_civ=10\n";
+
+} // namespace
+
+class TestRecoveryWriter : public WindowsTest {
+    Q_OBJECT
+private slots:
+    void everyChangeReachesTheRecoveryFile_data();
+    void everyChangeReachesTheRecoveryFile();
+    void startChoosesTheNewestWholeGame_data();
+    void startChoosesTheNewestWholeGame();
+    void orderlyCloseRemovesTheRecoveryFile();
+    void killedRunComesBackAtTheNextStart();
+    void sessionSaveThenChangeThenClose();
+    void unreadableStateFileIsLeftAndTheGameKept();
+    void oddEntriesAtTheStatePath_data();
+    void oddEntriesAtTheStatePath();
+
+private:
+    bool Lock() { return Child<QPushButton>(Main, "btnLock")->isChecked(); }
+    // The recovery file holds what an orderly close would keep now (waits for the writer).
+    void RecoveryHoldsTheGame();
+    void Click(const char* Name) { QTest::mouseClick(Child<QPushButton>(Main, Name), Qt::LeftButton); }
+    void ClickInEditor(const char* Name) { QTest::mouseClick(Child<QPushButton>(&App->Bonus, Name), Qt::LeftButton); }
+};
+
+void TestRecoveryWriter::RecoveryHoldsTheGame()
+{
+    const TSavedGame Now = SavedGame(Main->Players(), Lock());
+    QTRY_VERIFY(ReadStateFile(Home.RecoveryFile()) == Now);
+}
+
+void TestRecoveryWriter::everyChangeReachesTheRecoveryFile_data()
+{
+    QTest::addColumn<QString>("change");
+    for (const char* Change : {"card bought", "card taken back", "basket cancelled", "player added", "lock pressed",
+                               "credits set in the editor", "credits recalculated in the editor", "all players deleted"})
+        QTest::newRow(Change) << QString::fromLatin1(Change);
+}
+
+void TestRecoveryWriter::everyChangeReachesTheRecoveryFile()
+{
+    QFETCH(QString, change);
+    RecoveryHoldsTheGame(); // written right after the start
+    TPlayer* Player = Main->CurrentPlayer();
+    // A game that differs from a fresh one, set up behind the writer's back: only the change
+    // under test reaches the file.
+    Player->Card_add(9);
+    Player->Card_add(16);
+    Player->setCredits({90, 90, 90, 90, 90});
+    Player->Card_work();
+    QVERIFY(ReadStateFile(Home.RecoveryFile()) != SavedGame(Main->Players(), Lock()));
+
+    if (change == "card bought") {
+        QTest::mouseClick(CardOf(Main, 1, 1), Qt::LeftButton);
+        Click("btnBuyConfirm");
+    } else if (change == "card taken back") {
+        QTest::mouseClick(CardOf(Main, 1, 9), Qt::LeftButton);
+    } else if (change == "basket cancelled") {
+        QTest::mouseClick(CardOf(Main, 1, 1), Qt::LeftButton);
+        Click("btnBuyCancel");
+    } else if (change == "player added") {
+        Click("btnAdd");
+    } else if (change == "lock pressed") {
+        Click("btnLock");
+    } else if (change == "credits set in the editor") {
+        InEditor([&](QWidget*) {
+            QTest::keyClick(Child<QSlider>(&App->Bonus, "trbSci"), Qt::Key_End);
+            ClickInEditor("btnClose");
+        });
+        QCOMPARE(Player->BonSci(), 250);
+    } else if (change == "credits recalculated in the editor") {
+        // Still in the editor: the rebuilt credits are kept before it closes.
+        InEditor([&](QWidget*) {
+            ClickInEditor("btnRecalc");
+            QCOMPARE(Player->Credits(), (GroupCredits{5, 5, 10, 0, 10}));
+            RecoveryHoldsTheGame();
+        });
+    } else if (change == "all players deleted") {
+        InEditor([&](QWidget*) {
+            const WhenModalOpens Yes(
+                [](QWidget* Box) { QTest::mouseClick(qobject_cast<QMessageBox*>(Box)->button(QMessageBox::Yes), Qt::LeftButton); },
+                &QMessageBox::staticMetaObject);
+            ClickInEditor("btnRestart");
+        });
+        QCOMPARE(Main->Players().size(), std::size_t(1));
+    }
+    RecoveryHoldsTheGame();
+    QVERIFY(!QFile::exists(Home.StateFile()));
+}
+
+void TestRecoveryWriter::startChoosesTheNewestWholeGame_data()
+{
+    QTest::addColumn<QByteArray>("stateFile");    // empty: none
+    QTest::addColumn<QByteArray>("recoveryFile"); // empty: none
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("ownedCard"); // by the first player; 0: none
+    QTest::newRow("state file only") << PotteryGame << QByteArray() << 2 << 9;
+    QTest::newRow("recovery file only: the last run was killed") << QByteArray() << CoinageGame << 1 << 16;
+    QTest::newRow("both: the state file of an orderly close wins") << PotteryGame << CoinageGame << 2 << 9;
+    QTest::newRow("neither: a fresh game") << QByteArray() << QByteArray() << 1 << 0;
+}
+
+void TestRecoveryWriter::startChoosesTheNewestWholeGame()
+{
+    QFETCH(QByteArray, stateFile);
+    QFETCH(QByteArray, recoveryFile);
+    QFETCH(int, players);
+    QFETCH(int, ownedCard);
+    EndProgram();
+    QFile::remove(Home.RecoveryFile());
+    if (!stateFile.isEmpty())
+        Put(Home.StateFile(), stateFile);
+    if (!recoveryFile.isEmpty())
+        Put(Home.RecoveryFile(), recoveryFile);
+    StartProgram();
+    QCOMPARE(int(Main->Players().size()), players);
+    for (int Card = 1; Card <= CardCount; ++Card)
+        QCOMPARE(Main->Players()[0]->Card_bought(Card), Card == ownedCard);
+    // The game is in the recovery file before the state file is deleted, at once.
+    QCOMPARE(ReadStateFile(Home.RecoveryFile()), SavedGame(Main->Players(), Lock()));
+    QVERIFY(!QFile::exists(Home.StateFile()));
+}
+
+void TestRecoveryWriter::orderlyCloseRemovesTheRecoveryFile()
+{
+    Click("btnAdd");
+    QTest::mouseClick(CardOf(Main, 2, 9), Qt::LeftButton);
+    Click("btnBuyConfirm");
+    const TSavedGame Game = SavedGame(Main->Players(), Lock());
+    Main->close();
+    QCOMPARE(ReadStateFile(Home.StateFile()), Game);
+    QVERIFY(!QFile::exists(Home.RecoveryFile()));
+    // No late write brings it back.
+    EndProgram();
+    QVERIFY(!QFile::exists(Home.RecoveryFile()));
+}
+
+void TestRecoveryWriter::killedRunComesBackAtTheNextStart()
+{
+    Click("btnAdd");
+    Click("btnLock");
+    QTest::mouseClick(CardOf(Main, 2, 16), Qt::LeftButton);
+    Click("btnBuyConfirm");
+    QTest::mouseClick(CardOf(Main, 2, 12), Qt::LeftButton); // in the basket only: not kept
+    const TSavedGame Game = SavedGame(Main->Players(), Lock());
+    EndProgram(); // no close: as far as the files go, a killed run
+    QVERIFY(!QFile::exists(Home.StateFile()));
+    StartProgram();
+    QCOMPARE(SavedGame(Main->Players(), Lock()), Game);
+    QVERIFY(Main->Players()[1]->Card_bought(16));
+    QCOMPARE(Main->Players()[1]->CurrCost(), 0);
+    QCOMPARE(Child<QPushButton>(Main, "btnLock")->text(), QStringLiteral("Lock"));
+}
+
+// A session manager asks for a save at logout; the user may go on playing, and the close that
+// follows must keep the later game.
+void TestRecoveryWriter::sessionSaveThenChangeThenClose()
+{
+    auto* Session = qApp->findChild<QSessionManager*>();
+    QVERIFY(Session);
+    QTest::mouseClick(CardOf(Main, 1, 9), Qt::LeftButton);
+    Click("btnBuyConfirm");
+    emit qApp->commitDataRequest(*Session);
+    QVERIFY(ReadStateFile(Home.StateFile())->Players[0].Owned[9]);
+
+    Click("btnAdd");
+    // The state file now holds an older game: it goes once the recovery file has the newer one,
+    // so that a kill from here on does not bring back the older game.
+    RecoveryHoldsTheGame();
+    QTRY_VERIFY(!QFile::exists(Home.StateFile()));
+
+    emit qApp->commitDataRequest(*Session);
+    QTest::mouseClick(CardOf(Main, 2, 16), Qt::LeftButton);
+    Click("btnBuyConfirm");
+    const TSavedGame Last = SavedGame(Main->Players(), Lock());
+    Main->close();
+    QCOMPARE(ReadStateFile(Home.StateFile()), Last);
+    QVERIFY(Last.Players[1].Owned[16]);
+    QVERIFY(!QFile::exists(Home.RecoveryFile()));
+}
+
+void TestRecoveryWriter::unreadableStateFileIsLeftAndTheGameKept()
+{
+    EndProgram();
+    QFile::remove(Home.RecoveryFile());
+    Put(Home.StateFile(), PotteryGame);
+    QVERIFY(QFile::setPermissions(Home.StateFile(), {}));
+    const ObeyFilePermissions Permissions;
+    if (!Permissions.Active && ::geteuid() == 0)
+        QSKIP("running as root without the right to give up its file-permission override");
+
+    StartProgram();
+    // Not read, so not deleted: a fresh game starts beside it.
+    QCOMPARE(Main->Players().size(), std::size_t(1));
+    QVERIFY(!Main->Players()[0]->Card_bought(9));
+    QTest::mouseClick(CardOf(Main, 1, 16), Qt::LeftButton);
+    Click("btnBuyConfirm");
+    // Its keys could not be kept, so the close does not replace it; the game stays in the
+    // recovery file instead, and the next start comes back from there.
+    Main->close();
+    QVERIFY(Main->isHidden());
+    EndProgram();
+    QVERIFY(QFile::setPermissions(Home.StateFile(), QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(Contents(Home.StateFile()), PotteryGame);
+    QVERIFY(QFile::setPermissions(Home.StateFile(), {}));
+    StartProgram();
+    QVERIFY(Main->Players()[0]->Card_bought(16));
+    QVERIFY(QFile::exists(Home.StateFile()));
+}
+
+void TestRecoveryWriter::oddEntriesAtTheStatePath_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("saved"); // the close could put a regular state file there
+    QTest::newRow("FIFO") << "fifo" << true;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("link to a file outside the folder") << "link" << true;
+    QTest::newRow("link to nothing") << "dangling link" << true;
+}
+
+void TestRecoveryWriter::oddEntriesAtTheStatePath()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, saved);
+    const QString Path = Home.StateFile();
+    const QString Outside = Home.Documents() + QStringLiteral("/outside.ini");
+    const QByteArray OutsideText = "[notes]\nwho=Ann\n";
+    const auto Make = [&] {
+        if (entry == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(Path).constData(), 0600), 0);
+        else if (entry == "folder")
+            QVERIFY(QDir().mkpath(Path + QStringLiteral("/inside")));
+        else if (entry == "link")
+            QVERIFY(QFile::link(Outside, Path));
+        else
+            QVERIFY(QFile::link(Home.Documents() + QStringLiteral("/nowhere.ini"), Path));
+    };
+    Put(Outside, OutsideText);
+    EndProgram();
+    Make();
+    // The start must not hang on it or take it for a game. A link to a regular file is read
+    // through (and then deleted, as any state file); make it again for the close.
+    StartProgram();
+    QCOMPARE(Main->Players().size(), std::size_t(1));
+    if (!QFileInfo(Path).isSymLink() && !QFileInfo::exists(Path))
+        Make();
+    QTest::mouseClick(CardOf(Main, 1, 9), Qt::LeftButton);
+    Click("btnBuyConfirm");
+    const TSavedGame Game = SavedGame(Main->Players(), Lock());
+    Main->close();
+    QVERIFY(Main->isHidden());
+
+    QCOMPARE(Contents(Outside), OutsideText);
+    QVERIFY(!QFile::exists(Home.Documents() + QStringLiteral("/nowhere.ini")));
+    const QFileInfo After(Path);
+    QCOMPARE(After.isFile() && !After.isSymLink(), saved);
+    QCOMPARE(QFile::exists(Home.RecoveryFile()), !saved);
+    if (saved)
+        QCOMPARE(ReadStateFile(Path), Game);
+    else
+        QVERIFY(QFileInfo::exists(Path + QStringLiteral("/inside")));
+    // Either way the next start has the game.
+    EndProgram();
+    StartProgram();
+    QCOMPARE(SavedGame(Main->Players(), Lock()), Game);
+}
+
+QTEST_MAIN(TestRecoveryWriter)
+#include "tst_RecoveryWriter.moc"
