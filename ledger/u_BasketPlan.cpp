@@ -95,7 +95,7 @@ std::vector<TCandidate> Candidates(const TPlayer& Player, PlanGoal Goal, qint64 
     for (int Position = 1; Position <= CardCount; ++Position) {
         const int Card = Order[Position];
         const qint64 Price = Prices[Card];
-        if (Player.State(Card) != CardState::Available || Price > Player.Treasury() || Price > Capacity)
+        if (Player.Card_state(Card) != CardState::Available || Price > Player.Treasury() || Price > Capacity)
             continue;
         const auto& Gained = Cards[Card].Credits;
         const int Credits = std::accumulate(Gained.begin(), Gained.end(), 0);

@@ -109,11 +109,6 @@ int TPlayer::CardAt(int Position) const
     return Card_sort[CheckedCard(Position)];
 }
 
-CardState TPlayer::State(int iCard) const
-{
-    return Card_have[CheckedCard(iCard)];
-}
-
 void TPlayer::Card_pre(int iCard)
 {
     const bool Ran = Guarded([&] {

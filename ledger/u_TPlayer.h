@@ -65,7 +65,6 @@ public:
     // Every card's price from the credits and card states as they are now, as the next Card_work
     // will compute them; stores nothing.
     CardPrices PricesNow() const;
-    CardState State(int iCard) const;
 
     QWidget* Tab() const { return FTab; }
     void setTab(QWidget* Value) { FTab = Value; }

@@ -51,7 +51,7 @@ QList<int> Affordable(const TPlayer& Player)
     QList<int> Found;
     for (int Position = 1; Position <= CardCount; ++Position) {
         const int Card = Player.CardAt(Position);
-        if (Player.State(Card) == CardState::Available && Player.Price(Card) <= Player.Treasury() &&
+        if (Player.Card_state(Card) == CardState::Available && Player.Price(Card) <= Player.Treasury() &&
             Player.Price(Card) <= Left)
             Found << Card;
     }
@@ -109,7 +109,7 @@ void RandomGame(TPlayer& Player, QRandomGenerator& Random)
         const int Card = 1 + Random.bounded(CardCount);
         if (Random.bounded(2)) {
             Player.Card_add(Card);
-        } else if (Player.State(Card) == CardState::Available) {
+        } else if (Player.Card_state(Card) == CardState::Available) {
             Player.Card_pre(Card);
             Player.CardBuy_confirm();
         }
@@ -124,7 +124,7 @@ void RandomGame(TPlayer& Player, QRandomGenerator& Random)
     const int Selected = Random.bounded(4);
     for (int n = 0; n < Selected; ++n) {
         const int Card = 1 + Random.bounded(CardCount);
-        if (Player.State(Card) == CardState::Available)
+        if (Player.Card_state(Card) == CardState::Available)
             Player.Card_pre(Card);
     }
     if (Random.bounded(4) == 0)

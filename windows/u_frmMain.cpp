@@ -371,8 +371,12 @@ TBasketPlan TfrmMain::BasketPlan(PlanGoal Goal) const
 // total and Cancel cannot tell the difference.
 void TfrmMain::FillBasket(PlanGoal Goal)
 {
-    for (int Card : BasketPlan(Goal).Cards)
+    const TBasketPlan Plan = BasketPlan(Goal);
+    if (Plan.Cards.empty())
+        return;
+    for (int Card : Plan.Cards)
         FCurrentPlayer->Card_pre(Card);
+    GameChanged();
 }
 
 void TfrmMain::DeleteAllPlayers()
