@@ -99,6 +99,22 @@ CardState TPlayer::Card_state(int iCard) const
     return Card_have[CheckedCard(iCard)];
 }
 
+TLedgerState TPlayer::Snapshot() const
+{
+    return {Card_have, Card_sort, Card_cost, Credits(), FTreasury, FCurrCost};
+}
+
+void TPlayer::Restore(const TLedgerState& State)
+{
+    Card_have = State.Have;
+    Card_sort = State.Sort;
+    Card_cost = State.Cost;
+    setCredits(State.Credits);
+    FTreasury = State.Treasury;
+    FCurrCost = State.CurrCost;
+    Card_show();
+}
+
 int TPlayer::Price(int iCard) const
 {
     return Card_cost[CheckedCard(iCard)];

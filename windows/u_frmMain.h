@@ -5,6 +5,7 @@
 
 #include "board/u_CardHost.h"
 #include "ledger/u_BasketPlan.h"
+#include "state/u_History.h"
 
 #include <QWidget>
 
@@ -38,6 +39,7 @@ public:
     TPlayer* CurrentPlayer() const { return FCurrentPlayer; }
     void setCurrentPlayer(TPlayer* Value) { FCurrentPlayer = Value; }
     const std::vector<std::unique_ptr<TPlayer>>& Players() const { return oblPlayer; }
+    const THistory& History() const { return FHistory; }
 
     float ButtonWidth() const override { return FButtonWidth; }
     void setButtonWidth(float Value) override { FButtonWidth = Value; }
@@ -53,7 +55,9 @@ private:
     void FormDestroy();
     void FormSaveState();
     void SaveAndEnd();
-    void GameChanged();
+    // Every change a user makes to the game ends here, once: Step names it for the undo history.
+    // Undo and redo come here with no name: the game moved within the history.
+    void GameChanged(const QString& Step);
     void tacMainChange(int Index);
     void trbTreasuryChange(int Value);
     void trbTreasuryTracking(int Value);
@@ -79,6 +83,14 @@ private:
     TBasketPlan BasketPlan(PlanGoal Goal) const;
     void FillBasket(PlanGoal Goal);
 
+    // The undo history: the game as it stands, putting a game back, and the two commands.
+    TGameSnapshot GameSnapshot() const;
+    void RestoreGame(const TGameSnapshot& Game);
+    void UndoStep();
+    void RedoStep();
+    void ShowHistory();
+    QString OfCurrentPlayer(const QString& Step) const;
+
     QTabWidget* tacMain = nullptr;
     QPushButton* btnAdd = nullptr;
     QPushButton* btnClose = nullptr;
@@ -99,4 +111,8 @@ private:
     TBoardMenu* BoardMenu = nullptr;
     QAction* actFillPoints = nullptr;
     QAction* actFillCredits = nullptr;
+    THistory FHistory;
+    QAction* actUndo = nullptr;
+    QAction* actRedo = nullptr;
+    bool FShowingTreasury = false; // the slider follows the game, no user moved it
 };
