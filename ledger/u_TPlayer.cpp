@@ -101,7 +101,7 @@ CardState TPlayer::Card_state(int iCard) const
 
 TLedgerState TPlayer::Snapshot() const
 {
-    return {Card_have, Card_sort, Card_cost, Credits(), FTreasury, FCurrCost};
+    return {Card_have, Card_sort, Card_cost, Credits(), FShownCredits, FTreasury, FCurrCost};
 }
 
 void TPlayer::Restore(const TLedgerState& State)
@@ -109,10 +109,12 @@ void TPlayer::Restore(const TLedgerState& State)
     Card_have = State.Have;
     Card_sort = State.Sort;
     Card_cost = State.Cost;
-    setCredits(State.Credits);
     FTreasury = State.Treasury;
     FCurrCost = State.CurrCost;
+    // Drawn with the credits the bar showed, which may lag behind the ledger's own.
+    setCredits(State.ShownCredits);
     Card_show();
+    setCredits(State.Credits);
 }
 
 int TPlayer::Price(int iCard) const

@@ -39,6 +39,7 @@ struct TLedgerState {
     PriceOrder Sort{};
     CardPrices Cost{};
     GroupCredits Credits{};
+    GroupCredits ShownCredits{}; // in the credit bar, which Recalc leaves behind the credits
     int Treasury = 0;
     int CurrCost = 0;
     bool operator==(const TLedgerState&) const = default;
@@ -163,4 +164,5 @@ private:
     QLabel* FInfoBonRel = nullptr;
     bool FWorking = false;
     TCardHost* FOwner;
+    GroupCredits FShownCredits{}; // what the credit bar last showed
 };
