@@ -442,6 +442,10 @@ void TfrmMain::RestoreGame(const TGameSnapshot& Game)
     const QSignalBlocker TabsQuiet(tacMain);
     const QSignalBlocker SliderQuiet(trbTreasury);
     FCurrentPlayer = nullptr;
+    // A page that stays is shown first: removing the shown page would show and lay out each
+    // page in turn as it goes.
+    if (oblPlayer.size() > Game.Players.size())
+        tacMain->setCurrentIndex(std::min(Game.ActiveTab, int(Game.Players.size()) - 1));
     while (oblPlayer.size() > Game.Players.size()) {
         QWidget* Page = oblPlayer.back()->Tab();
         oblPlayer.pop_back();
