@@ -5,6 +5,7 @@
 
 #include "Fixture.h"
 
+#include "state/u_History.h"
 #include "state/u_StateFile.h"
 
 #include <QAction>
@@ -27,6 +28,7 @@ private slots:
     void undoneDeleteAllBringsBackEveryPlayer();
     void menuNamesTheStepsAndANewStepClearsRedo();
     void randomGameUndoneAndRedone();
+    void historyKeepsTheLast500StepsAndSharesLedgers();
 
 private:
     QPushButton* Button(const char* Name) { return Child<QPushButton>(Main, Name); }
@@ -300,6 +302,38 @@ void TestHistory::randomGameUndoneAndRedone()
         QVERIFY2(Screen() == Points[k], qPrintable(QStringLiteral("redone to %1").arg(k)));
     }
     QVERIFY(!Main->findChild<QAction*>("actRedo")->isEnabled());
+}
+
+// The history alone: 520 steps of an 18-player game, each changing one ledger.
+void TestHistory::historyKeepsTheLast500StepsAndSharesLedgers()
+{
+    THistory History;
+    TGameSnapshot Game;
+    for (int n = 0; n < 18; ++n)
+        Game.Players.push_back(std::make_shared<const TLedgerState>());
+    History.Start(Game);
+    const std::size_t Empty = History.Bytes();
+    for (int Step = 1; Step <= 520; ++Step) {
+        TLedgerState Changed = *Game.Players[Step % 18];
+        Changed.CurrCost = Step;
+        Game.Players[Step % 18] = std::make_shared<const TLedgerState>(Changed);
+        QVERIFY(History.Record(QStringLiteral("step %1").arg(Step), Game));
+        // The same game again is no step.
+        QVERIFY(!History.Record(QStringLiteral("nothing"), Game));
+    }
+    QCOMPARE(History.Steps(), std::size_t(500));
+    QCOMPARE(History.UndoName(), QStringLiteral("step 520"));
+    // A step costs about one ledger and a row of shared references, not 18 ledgers.
+    QVERIFY2((History.Bytes() - Empty) / 500 < 2 * sizeof(TLedgerState) + 18 * 16 + 200,
+             qPrintable(QString::number(History.Bytes())));
+    int Undone = 0;
+    while (History.CanUndo()) {
+        History.Undo();
+        ++Undone;
+    }
+    QCOMPARE(Undone, 500);
+    // Back before step 21, the oldest one kept.
+    QCOMPARE(History.Redo().Players[21 % 18]->CurrCost, 21);
 }
 
 QTEST_MAIN(TestHistory)
