@@ -5,6 +5,9 @@
 #include "../tests/Fixture.h"
 
 #include "board/u_DM.h"
+#include "state/u_StateFile.h"
+
+#include <QFile>
 
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -99,6 +102,13 @@ BENCHMARK(CreatePlayer)->Unit(benchmark::kMillisecond);
 
 namespace {
 
+// Each run starts from a first start: without this, a run would restore the game that the run
+// before left in the recovery file.
+void ForgetLastRun()
+{
+    QFile::remove(StateFilePath(QStringLiteral("recovery.ini")));
+}
+
 void PressKeys(TfrmMain& Main, QKeyCombination Keys)
 {
     QTest::keyClick(&Main, Keys.key(), Keys.keyboardModifiers());
@@ -130,6 +140,7 @@ void UndoRedo(benchmark::State& State, TfrmMain& Main, bool Undo)
 // A ten-card Confirm: the ledger is put back in place, no page is rebuilt.
 void UndoRedoConfirm(benchmark::State& State, bool Undo)
 {
+    ForgetLastRun();
     Windows App;
     if (!Activate(App.Main))
         State.SkipWithError("the window never became active");
@@ -146,6 +157,7 @@ BENCHMARK(RedoConfirm)->Unit(benchmark::kMillisecond);
 // Delete-all of six players owning a few cards each: undo builds five pages again, redo drops them.
 void UndoRedoDeleteAll(benchmark::State& State, bool Undo)
 {
+    ForgetLastRun();
     Windows App;
     if (!Activate(App.Main))
         State.SkipWithError("the window never became active");
@@ -170,6 +182,7 @@ BENCHMARK(RedoDeleteAll)->Unit(benchmark::kMillisecond);
 // confirmations, spread over the players.
 void HistoryOf500Steps(benchmark::State& State)
 {
+    ForgetLastRun();
     Windows App;
     auto* Add = Child<QPushButton>(&App.Main, QStringLiteral("btnAdd"));
     for (int Player = 2; Player <= 18; ++Player)
