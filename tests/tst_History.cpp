@@ -29,6 +29,7 @@ private slots:
     void menuNamesTheStepsAndANewStepClearsRedo();
     void randomGameUndoneAndRedone();
     void historyKeepsTheLast500StepsAndSharesLedgers();
+    void undoDoesNothingUnderAModalWindow();
 
 private:
     QPushButton* Button(const char* Name) { return Child<QPushButton>(Main, Name); }
@@ -334,6 +335,18 @@ void TestHistory::historyKeepsTheLast500StepsAndSharesLedgers()
     QCOMPARE(Undone, 500);
     // Back before step 21, the oldest one kept.
     QCOMPARE(History.Redo().Players[21 % 18]->CurrCost, 21);
+}
+
+void TestHistory::undoDoesNothingUnderAModalWindow()
+{
+    Click(CardOf(Main, 1, 3));
+    const QStringList Before = Screen();
+    InEditor([this](QWidget*) {
+        QTest::keyClick(Main, Qt::Key_Z, Qt::ControlModifier);
+        Main->findChild<QAction*>("actUndo")->trigger();
+    });
+    QCOMPARE(Screen(), Before);
+    QCOMPARE(Main->findChild<QAction*>("actUndo")->text(), QStringLiteral("Undo: Select Sculpture (player 1)"));
 }
 
 QTEST_MAIN(TestHistory)
