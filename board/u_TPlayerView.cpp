@@ -199,6 +199,7 @@ void TPlayer::InfoBonus_show()
 {
     const std::array<QLabel*, GroupCount> Labels{FInfoBonArt, FInfoBonCiv, FInfoBonCra, FInfoBonRel, FInfoBonSci};
     const GroupCredits Credit = Credits();
+    FShownCredits = Credit;
     for (int k = 0; k < GroupCount; ++k)
         SetLabel(Labels[k], QLatin1String(Groups[k].ShortLabel) + QStringLiteral(": ") + QString::number(Credit[k]));
 }

@@ -67,19 +67,26 @@ void TPlayer::AddCredits(int iCard, int Sign)
     setCredits(Sum);
 }
 
-void TPlayer::Card_work()
+CardPrices TPlayer::PricesNow() const
 {
+    CardPrices Prices{};
     const GroupCredits Credit = Credits();
-    FPricedCredits = Credit;
     for (int i = 1; i <= CardCount; ++i) {
         if (Card_have[i] == CardState::Owned) {
-            Card_cost[i] = -1;
+            Prices[i] = -1;
             continue;
         }
         const CardRecord& Card = Cards[i];
         const bool BonusFromOwned = Card.BonusFrom != 0 && Card_have[Card.BonusFrom] == CardState::Owned;
-        Card_cost[i] = CardPrice(Card, Credit, BonusFromOwned);
+        Prices[i] = CardPrice(Card, Credit, BonusFromOwned);
     }
+    return Prices;
+}
+
+void TPlayer::Card_work()
+{
+    FPricedCredits = Credits();
+    Card_cost = PricesNow();
     SortByPrice(Card_sort, Card_cost);
     Card_show();
 }
@@ -92,6 +99,25 @@ bool TPlayer::Card_bought(int iCard) const
 CardState TPlayer::Card_state(int iCard) const
 {
     return Card_have[CheckedCard(iCard)];
+}
+
+TLedgerState TPlayer::Snapshot() const
+{
+    return {Card_have, Card_sort, Card_cost, Credits(), FShownCredits, FPricedCredits, FTreasury, FCurrCost};
+}
+
+void TPlayer::Restore(const TLedgerState& State)
+{
+    Card_have = State.Have;
+    Card_sort = State.Sort;
+    Card_cost = State.Cost;
+    FPricedCredits = State.PricedCredits;
+    FTreasury = State.Treasury;
+    FCurrCost = State.CurrCost;
+    // Drawn with the credits the bar showed, which may lag behind the ledger's own.
+    setCredits(State.ShownCredits);
+    Card_show();
+    setCredits(State.Credits);
 }
 
 int TPlayer::Price(int iCard) const

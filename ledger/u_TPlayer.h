@@ -37,6 +37,19 @@ struct TCardButtonDeleter {
 
 enum class CardState : quint8 { Available = 0, Selected = 1, Owned = 2 };
 
+// Everything a ledger holds and shows, so that it can be put back exactly as it was.
+struct TLedgerState {
+    std::array<CardState, CardCount + 1> Have{};
+    PriceOrder Sort{};
+    CardPrices Cost{};
+    GroupCredits Credits{};
+    GroupCredits ShownCredits{}; // in the credit bar, which Recalc leaves behind the credits
+    GroupCredits PricedCredits{}; // what the prices were computed from, which the tooltips explain
+    int Treasury = 0;
+    int CurrCost = 0;
+    bool operator==(const TLedgerState&) const = default;
+};
+
 class TPlayer {
 public:
     // Owner is the window whose ButtonWidth and click handlers the card buttons use.
@@ -69,6 +82,15 @@ public:
     // How the last Card_work came to a card's price, from the credits and owned cards it used;
     // see PriceExplanation.
     QStringList Explanation(int iCard) const;
+
+    // Every card's price from the credits and card states as they are now, as the next Card_work
+    // will compute them; stores nothing.
+    CardPrices PricesNow() const;
+
+    TLedgerState Snapshot() const;
+    // Puts the ledger back as it was, prices and order included, and redraws it; nothing is
+    // recomputed, so the page shows exactly what it showed then.
+    void Restore(const TLedgerState& State);
 
     QWidget* Tab() const { return FTab; }
     void setTab(QWidget* Value) { FTab = Value; }
@@ -169,4 +191,5 @@ private:
     int FDrawOnceCount = 0;     // TDrawOnce objects alive
     bool FShowPending = false;  // a redraw was put off by them
     TCardHost* FOwner;
+    GroupCredits FShownCredits{}; // what the credit bar last showed
 };

@@ -65,6 +65,18 @@ void TRecoveryWriter::Submit(const TSavedGame& Game, const QString& ThenRemove)
     FWake.notify_all();
 }
 
+void TRecoveryWriter::KeepToRemove()
+{
+    {
+        const std::lock_guard Guard(FLock);
+        FPendingRemove.clear();
+        ++FRemoveEpoch;
+    }
+    // A removal the worker had already decided on happens under the disk lock: once this lock is
+    // ours, it is over, and no later one can come.
+    const std::lock_guard Disk(FDiskLock);
+}
+
 void TRecoveryWriter::Discard()
 {
     {
@@ -91,17 +103,23 @@ void TRecoveryWriter::Run()
             return;
         const QByteArray Text = *std::exchange(FPending, std::nullopt);
         QString Remove = std::exchange(FPendingRemove, QString());
+        const unsigned Epoch = FRemoveEpoch;
         Guard.unlock();
         bool Written = false;
         {
             const std::lock_guard Disk(FDiskLock);
             Written = WriteLocked(Text);
+            if (Written && !Remove.isEmpty()) {
+                const std::lock_guard Check(FLock);
+                // The state file may be about to get a newer game than this one: it stays then.
+                if (Epoch == FRemoveEpoch)
+                    QFile::remove(Remove);
+                Remove.clear();
+            }
         }
-        if (Written && !Remove.isEmpty())
-            QFile::remove(Remove);
         Guard.lock();
         // A failed write keeps the file to remove for the next text that gets through.
-        if (!Written && FPendingRemove.isEmpty())
+        if (!Written && FPendingRemove.isEmpty() && Epoch == FRemoveEpoch)
             FPendingRemove = Remove;
     }
 }

@@ -31,6 +31,9 @@ public:
     // is removed once a game at least this new has been written: a file that holds an older game
     // must not outlive its replacement. Always called from the same thread as Write.
     void Submit(const TSavedGame& Game, const QString& ThenRemove = {});
+    // Drops a removal that Submit asked for and waits out one under way, so that a file written
+    // at ThenRemove from now on stays. Called before the state file is saved again.
+    void KeepToRemove();
     // Stops the worker, drops what waits, and removes the file: the game is safe elsewhere.
     // Nothing is written afterwards.
     void Discard();
@@ -45,6 +48,7 @@ private:
     std::condition_variable FWake;
     std::optional<QByteArray> FPending;
     QString FPendingRemove;
+    unsigned FRemoveEpoch = 0; // KeepToRemove calls so far: a removal taken before one is dropped
     bool FStopping = false;
     bool FDiscarded = false;
     std::mutex FDiskLock;   // one write at a time, whichever thread makes it

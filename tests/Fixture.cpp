@@ -63,11 +63,11 @@ QString LabelText(QWidget* Window, const QString& Name)
     return Child<QLabel>(Window, Name)->text();
 }
 
-void ClickOnScreen(QWidget* Target, QPoint Local)
+void ClickOnScreen(QWidget* Target, QPoint Local, Qt::MouseButton Button)
 {
     QWidget* Window = Target->window();
     const QPoint At = Target->mapTo(Window, Local.isNull() ? Target->rect().center() : Local);
-    QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {}, At);
+    QTest::mouseClick(Window->windowHandle(), Button, {}, At);
 }
 
 WhenModalOpens::WhenModalOpens(std::function<void(QWidget*)> Answer, const QMetaObject* Kind)
@@ -81,4 +81,37 @@ WhenModalOpens::WhenModalOpens(std::function<void(QWidget*)> Answer, const QMeta
         Answer(Modal);
     });
     Timer.start();
+}
+
+WhenMenuOpens::WhenMenuOpens(std::function<void(QMenu*)> Answer)
+{
+    Timer.setInterval(0);
+    QObject::connect(&Timer, &QTimer::timeout, [this, Answer] {
+        auto* Menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!Menu || !Menu->isVisible())
+            return;
+        Timer.stop();
+        Answer(Menu);
+    });
+    Timer.start();
+}
+
+QStringList EntryTexts(const QMenu* Menu)
+{
+    QStringList Texts;
+    for (const QAction* Entry : Menu->actions())
+        if (!Entry->isSeparator())
+            Texts << Entry->text();
+    return Texts;
+}
+
+void ChooseEntry(QMenu* Menu, const QString& Text)
+{
+    for (QAction* Entry : Menu->actions()) {
+        if (Entry->isSeparator() || !Entry->text().startsWith(Text))
+            continue;
+        QTest::mouseClick(Menu, Qt::LeftButton, {}, Menu->actionGeometry(Entry).center());
+        return;
+    }
+    QFAIL(qPrintable(QStringLiteral("no menu entry ") + Text));
 }

@@ -11,6 +11,7 @@
 #include "windows/u_frmMain.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
@@ -64,9 +65,9 @@ TCardButton* CardOf(QWidget* Window, int Player, int Card);
 // What the user reads on a label of the main window, by its object name.
 QString LabelText(QWidget* Window, const QString& Name);
 
-// A left click where the user would click: through the window, so the widget that is really
-// on top at that point gets it.
-void ClickOnScreen(QWidget* Target, QPoint Local = {});
+// A click where the user would click: through the window, so the widget that is really on top
+// at that point gets it (and a right click raises a context menu request as on screen).
+void ClickOnScreen(QWidget* Target, QPoint Local = {}, Qt::MouseButton Button = Qt::LeftButton);
 
 // While it lives, runs Answer once on the next modal window that opens (passed to it), or on
 // the next one of the given kind.
@@ -77,3 +78,17 @@ public:
 private:
     QTimer Timer;
 };
+
+// While it lives, runs Answer once on the next popup menu that opens.
+class WhenMenuOpens {
+public:
+    explicit WhenMenuOpens(std::function<void(QMenu*)> Answer);
+
+private:
+    QTimer Timer;
+};
+
+// The entries of a menu as the user reads them; an entry with a shortcut reads "text\tshortcut".
+QStringList EntryTexts(const QMenu* Menu);
+// Clicks the menu entry whose text starts with Text; fails the test when there is none.
+void ChooseEntry(QMenu* Menu, const QString& Text);

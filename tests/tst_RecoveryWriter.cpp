@@ -5,10 +5,12 @@
 
 #include "Fixture.h"
 
+#include "state/u_RecoveryWriter.h"
 #include "state/u_StateFile.h"
 
 #include <QAccessible>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSessionManager>
@@ -76,6 +78,7 @@ private slots:
     void orderlyCloseRemovesTheRecoveryFile();
     void killedRunComesBackAtTheNextStart();
     void sessionSaveThenChangeThenClose();
+    void stateFileSavedAfterAnAskedRemovalStays();
     void unreadableStateFileIsLeftAndTheGameKept();
     void oddEntriesAtTheStatePath_data();
     void oddEntriesAtTheStatePath();
@@ -249,6 +252,32 @@ void TestRecoveryWriter::sessionSaveThenChangeThenClose()
     QCOMPARE(ReadStateFile(Home.StateFile()), Last);
     QVERIFY(Last.Players[1].Owned[16]);
     QVERIFY(!QFile::exists(Home.RecoveryFile()));
+}
+
+// The close saves the state file while the writer may still have to remove the older one that a
+// session save left: that removal must not take the new file.
+void TestRecoveryWriter::stateFileSavedAfterAnAskedRemovalStays()
+{
+    const QString Folder = QFileInfo(Home.StateFile()).path();
+    const QString Recovery = Folder + QStringLiteral("/writer-recovery.ini");
+    const QString State = Folder + QStringLiteral("/writer-state.ini");
+    Put(State, PotteryGame);
+    const auto Older = ReadStateFile(State);
+    QVERIFY(Older);
+    TSavedGame Newer = *Older;
+    Newer.Players[0].Credits[0] = 40;
+    for (int Round = 0; Round < 20; ++Round) {
+        {
+            TRecoveryWriter Writer(Recovery);
+            // The first game keeps the worker busy; the second, with its removal, waits behind it.
+            Writer.Submit(*Older);
+            Writer.Submit(Newer, State);
+            Writer.KeepToRemove();
+            Put(State, CoinageGame);
+        }
+        QCOMPARE(Contents(State), CoinageGame);
+        QCOMPARE(ReadStateFile(Recovery), Newer);
+    }
 }
 
 void TestRecoveryWriter::unreadableStateFileIsLeftAndTheGameKept()

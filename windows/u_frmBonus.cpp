@@ -97,7 +97,7 @@ void TfrmBonus::btnCloseClick()
             Credits[g] = ReadValue(g);
         FPlayer->setCredits(Credits);
         FPlayer->Card_work();
-        emit CreditsChanged();
+        emit CreditsChanged(QStringLiteral("Edit credits"));
     }
     accept();
 }
@@ -108,14 +108,14 @@ void TfrmBonus::btnRecalcClick()
         return;
     FPlayer->Bonus_recalc();
     ShowCredits();
-    emit CreditsChanged();
+    emit CreditsChanged(QStringLiteral("Recalc credits"));
 }
 
 void TfrmBonus::btnRestartClick()
 {
     QMessageBox Box(QMessageBox::Information, windowTitle(), QStringLiteral("Are you sure?"),
                     QMessageBox::Yes | QMessageBox::No, this);
-    // Deleting every player cannot be undone: Enter alone must not do it.
+    // Deleting every player is the largest step there is: Enter alone must not do it.
     Box.setDefaultButton(QMessageBox::No);
     if (Box.exec() != QMessageBox::Yes)
         return;

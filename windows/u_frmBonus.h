@@ -22,7 +22,7 @@ public:
 
 signals:
     // Close or Recalc gave the player other credits.
-    void CreditsChanged();
+    void CreditsChanged(const QString& Step);
 
 private:
     void FormCreate();

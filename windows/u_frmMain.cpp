@@ -7,11 +7,13 @@
 #include "state/u_RecoveryWriter.h"
 #include "state/u_StateFile.h"
 #include "windows/u_PointSlider.h"
+#include "windows/u_BoardMenu.h"
 #include "windows/u_Shutdown.h"
 #include "windows/u_WindowFrame.h"
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -125,6 +127,7 @@ void TfrmMain::FormCreate()
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::FormSaveState);
     CloseOnTerminationSignals(this);
     FormShortcuts();
+    CreateBoardCommands();
 
     DM = std::make_unique<TDM>();
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
@@ -154,6 +157,8 @@ void TfrmMain::StartGame()
     FRecovery = std::make_unique<TRecoveryWriter>(RecoveryPath);
     if (FRecovery->Write(SavedGame(oblPlayer, btnLock->isChecked())) && FromStateFile)
         QFile::remove(StatePath);
+    FHistory.Start(GameSnapshot());
+    ShowHistory();
 }
 
 // The main window's keyboard shortcuts, all here. Each works wherever the focus is in the window.
@@ -186,7 +191,8 @@ void TfrmMain::UseWindows(TfrmInfo& Info, TfrmBonus& Bonus)
 {
     frmInfo = &Info;
     frmBonus = &Bonus;
-    connect(frmBonus, &TfrmBonus::CreditsChanged, this, &TfrmMain::GameChanged);
+    connect(frmBonus, &TfrmBonus::CreditsChanged, this,
+            [this](const QString& Step) { GameChanged(OfCurrentPlayer(Step)); });
 }
 
 void TfrmMain::closeEvent(QCloseEvent* Event)
@@ -201,6 +207,9 @@ void TfrmMain::FormSaveState()
 {
     if (FSaved)
         return;
+    // An older state file that the recovery writer was to remove must not take this one with it.
+    if (FRecovery)
+        FRecovery->KeepToRemove();
     // A save the system refuses is not reported: the recovery copy still holds the game.
     FSaved = WriteStateFile(StateFilePath(StateFileName), SavedGame(oblPlayer, btnLock->isChecked()));
 }
@@ -215,8 +224,11 @@ void TfrmMain::SaveAndEnd()
 }
 
 // Every change a user can make ends here, once, after the pages are redrawn.
-void TfrmMain::GameChanged()
+void TfrmMain::GameChanged(const QString& Step)
 {
+    if (!Step.isEmpty())
+        FHistory.Record(Step, GameSnapshot());
+    ShowHistory();
     // A state file saved for the session manager holds an older game from now on: it goes once
     // the recovery copy has caught up, so that a killed run does not come back older.
     const bool StateFileOlder = std::exchange(FSaved, false);
@@ -251,17 +263,14 @@ void TfrmMain::RestorePlayers(const TSavedGame& Game)
         Player->setCredits(Saved.Credits);
         Player->Card_work();
     }
-    {
-        // Restoring the lock is no change of the game by the user.
-        const QSignalBlocker Blocker(btnLock);
-        btnLock->setChecked(Game.PurchaseLock);
-    }
-    ShowLock();
+    SetLock(Game.PurchaseLock);
 }
 
 void TfrmMain::ShowTreasury(int Treasury)
 {
+    const bool Before = std::exchange(FShowingTreasury, true);
     trbTreasury->setValue(trbTreasury->PositionOf(Treasury));
+    FShowingTreasury = Before;
 }
 
 // The next or previous player's tab, round from the last to the first.
@@ -278,10 +287,18 @@ void TfrmMain::tacMainChange(int Index)
     if (Index < 0 || !FCurrentPlayer)
         return;
     const QString Text = tacMain->tabText(Index);
-    for (const auto& Player : oblPlayer)
-        if (QString::number(Player->Player()) == Text)
+    bool Found = false;
+    for (const auto& Player : oblPlayer) {
+        if (QString::number(Player->Player()) == Text) {
             setCurrentPlayer(Player.get());
+            Found = true;
+        }
+    }
     ShowTreasury(FCurrentPlayer->Treasury());
+    // Switching tabs is no step, but undoing the next one comes back to this tab. A new page is
+    // shown before its player exists: that is part of the step that adds it.
+    if (Found)
+        FHistory.Refresh(GameSnapshot());
 }
 
 void TfrmMain::trbTreasuryChange(int Value)
@@ -290,6 +307,9 @@ void TfrmMain::trbTreasuryChange(int Value)
         return;
     FCurrentPlayer->setTreasury(trbTreasury->PointsAt(Value));
     FCurrentPlayer->Card_show();
+    // Moving the treasury is no step, but undoing the next one comes back to this treasury.
+    if (!FShowingTreasury)
+        FHistory.Refresh(GameSnapshot());
 }
 
 // While the thumb is dragged only the treasury label follows; the board is redrawn on release.
@@ -311,19 +331,23 @@ void TfrmMain::AddPlayerShown()
 void TfrmMain::btnAddClick()
 {
     AddPlayerShown();
-    GameChanged();
+    GameChanged(QStringLiteral("Add player ") + QString::number(FCurrentPlayer->Player()));
 }
 
 void TfrmMain::btnBuyConfirmClick()
 {
+    int Count = 0;
+    for (int Card = 1; Card <= CardCount; ++Card)
+        Count += FCurrentPlayer->Card_state(Card) == CardState::Selected;
     FCurrentPlayer->CardBuy_confirm();
-    GameChanged();
+    GameChanged(OfCurrentPlayer(QStringLiteral("Confirm ") + QString::number(Count) +
+                                (Count == 1 ? QStringLiteral(" card") : QStringLiteral(" cards"))));
 }
 
 void TfrmMain::btnBuyCancelClick()
 {
     FCurrentPlayer->CardBuy_cancel();
-    GameChanged();
+    GameChanged(OfCurrentPlayer(QStringLiteral("Cancel basket")));
 }
 
 void TfrmMain::btnCloseClick()
@@ -339,12 +363,22 @@ void TfrmMain::btnInfoClick()
 void TfrmMain::btnLockClick()
 {
     ShowLock();
-    GameChanged();
+    GameChanged(btnLock->isChecked() ? QStringLiteral("Lock") : QStringLiteral("Unlock"));
 }
 
 void TfrmMain::ShowLock()
 {
     btnLock->setText(btnLock->isChecked() ? QStringLiteral("Lock") : QString());
+}
+
+// The lock as a game kept it, restored or undone: no change by the user, so no step.
+void TfrmMain::SetLock(bool Pressed)
+{
+    {
+        const QSignalBlocker Blocker(btnLock);
+        btnLock->setChecked(Pressed);
+    }
+    ShowLock();
 }
 
 // Close and Recalc change the player's credits while the editor is open; they are reported
@@ -388,10 +422,138 @@ void TfrmMain::RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int))
             const CardState Before = Player->Card_state(Card);
             (Player.get()->*Action)(Card);
             if (Player->Card_state(Card) != Before)
-                GameChanged();
+                GameChanged((Before == CardState::Available ? QStringLiteral("Select ") : QStringLiteral("Take back ")) +
+                            QLatin1String(Cards[Card].Name) + QStringLiteral(" (player ") +
+                            QString::number(Player->Player()) + QLatin1Char(')'));
         }
         return;
     }
+}
+
+// The board's context menu and the shortcuts of its commands.
+void TfrmMain::CreateBoardCommands()
+{
+    BoardMenu = new TBoardMenu(tacMain);
+    const auto AddFill = [this](const char* Name, const QString& Text, PlanGoal Goal) {
+        auto* Action = new QAction(Text, this);
+        Action->setObjectName(QLatin1String(Name));
+        connect(Action, &QAction::triggered, this, [this, Goal] { FillBasket(Goal); });
+        addAction(Action);
+        BoardMenu->AddEntry(Action, [this, Goal] { return !BasketPlan(Goal).Cards.empty(); });
+        return Action;
+    };
+    actFillPoints = AddFill("actFillPoints", QStringLiteral("Fill basket: most points"), PlanGoal::MostPoints);
+    actFillPoints->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    actFillCredits = AddFill("actFillCredits", QStringLiteral("Fill basket: most credits"), PlanGoal::MostCredits);
+
+    BoardMenu->AddSeparator();
+    actUndo = new QAction(QStringLiteral("Undo"), this);
+    actUndo->setObjectName(QStringLiteral("actUndo"));
+    actUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(actUndo, &QAction::triggered, this, &TfrmMain::UndoStep);
+    actRedo = new QAction(QStringLiteral("Redo"), this);
+    actRedo->setObjectName(QStringLiteral("actRedo"));
+    actRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(actRedo, &QAction::triggered, this, &TfrmMain::RedoStep);
+    for (QAction* Action : {actUndo, actRedo}) {
+        addAction(Action);
+        BoardMenu->AddEntry(Action);
+    }
+}
+
+TBasketPlan TfrmMain::BasketPlan(PlanGoal Goal) const
+{
+    // The window's shortcuts are dead under a modal window; this also covers one opened from code.
+    if (!FCurrentPlayer || btnInfo->isChecked() || QApplication::activeModalWidget())
+        return {};
+    return PlanBasket(*FCurrentPlayer, Goal);
+}
+
+// The cards go in one by one, cheapest first, as clicks would put them: the board, the basket
+// total and Cancel cannot tell the difference.
+void TfrmMain::FillBasket(PlanGoal Goal)
+{
+    const TBasketPlan Plan = BasketPlan(Goal);
+    if (Plan.Cards.empty())
+        return;
+    for (int Card : Plan.Cards)
+        FCurrentPlayer->Card_pre(Card);
+    GameChanged(OfCurrentPlayer(Goal == PlanGoal::MostPoints ? actFillPoints->text() : actFillCredits->text()));
+}
+
+QString TfrmMain::OfCurrentPlayer(const QString& Step) const
+{
+    return Step + QStringLiteral(" (player ") + QString::number(FCurrentPlayer->Player()) + QLatin1Char(')');
+}
+
+TGameSnapshot TfrmMain::GameSnapshot() const
+{
+    TGameSnapshot Game;
+    Game.Players.reserve(oblPlayer.size());
+    for (const auto& Player : oblPlayer)
+        Game.Players.push_back(std::make_shared<const TLedgerState>(Player->Snapshot()));
+    Game.NextNumber = DM->Players();
+    Game.PurchaseLock = btnLock->isChecked();
+    Game.ActiveTab = tacMain->currentIndex();
+    return Game;
+}
+
+// Players are numbered 1, 2, 3 ... in tab order, so the pages that both games have are kept and
+// put back in place; only the pages of players added or removed since are built or dropped.
+void TfrmMain::RestoreGame(const TGameSnapshot& Game)
+{
+    const QSignalBlocker TabsQuiet(tacMain);
+    const QSignalBlocker SliderQuiet(trbTreasury);
+    FCurrentPlayer = nullptr;
+    // A page that stays is shown first: removing the shown page would show and lay out each
+    // page in turn as it goes.
+    if (oblPlayer.size() > Game.Players.size())
+        tacMain->setCurrentIndex(std::min(Game.ActiveTab, int(Game.Players.size()) - 1));
+    while (oblPlayer.size() > Game.Players.size()) {
+        QWidget* Page = oblPlayer.back()->Tab();
+        oblPlayer.pop_back();
+        tacMain->removeTab(tacMain->indexOf(Page));
+        delete Page;
+    }
+    while (oblPlayer.size() < Game.Players.size()) {
+        DM->setPlayers(int(oblPlayer.size()));
+        oblPlayer.push_back(DM->CreatePlayer(this, tacMain));
+    }
+    for (std::size_t i = 0; i < Game.Players.size(); ++i)
+        oblPlayer[i]->Restore(*Game.Players[i]);
+    DM->setPlayers(Game.NextNumber);
+    SetLock(Game.PurchaseLock);
+    tacMain->setCurrentIndex(Game.ActiveTab);
+    setCurrentPlayer(oblPlayer[std::size_t(Game.ActiveTab)].get());
+    ShowTreasury(FCurrentPlayer->Treasury());
+}
+
+// Lock does not hold undo back: it guards against a stray click, and undo is deliberate.
+void TfrmMain::UndoStep()
+{
+    if (QApplication::activeModalWidget() || !FHistory.CanUndo())
+        return;
+    RestoreGame(FHistory.Undo());
+    GameChanged({});
+}
+
+void TfrmMain::RedoStep()
+{
+    if (QApplication::activeModalWidget() || !FHistory.CanRedo())
+        return;
+    RestoreGame(FHistory.Redo());
+    GameChanged({});
+}
+
+// The two commands name the step they would take back or do again.
+void TfrmMain::ShowHistory()
+{
+    if (!actUndo)
+        return;
+    actUndo->setEnabled(FHistory.CanUndo());
+    actUndo->setText(FHistory.CanUndo() ? QStringLiteral("Undo: ") + FHistory.UndoName() : QStringLiteral("Undo"));
+    actRedo->setEnabled(FHistory.CanRedo());
+    actRedo->setText(FHistory.CanRedo() ? QStringLiteral("Redo: ") + FHistory.RedoName() : QStringLiteral("Redo"));
 }
 
 void TfrmMain::DeleteAllPlayers()
@@ -409,5 +571,5 @@ void TfrmMain::DeleteAllPlayers()
     }
     DM->setPlayers(0);
     AddPlayerShown();
-    GameChanged();
+    GameChanged(QStringLiteral("Delete all players"));
 }

@@ -4,14 +4,18 @@
 // the button's own player, or in Info mode to the card information window.
 
 #include "board/u_CardHost.h"
+#include "ledger/u_BasketPlan.h"
+#include "state/u_History.h"
 
 #include <QWidget>
 
 #include <memory>
 #include <vector>
 
+class QAction;
 class QPushButton;
 class QTabWidget;
+class TBoardMenu;
 class TDM;
 class TPointSlider;
 class TfrmBonus;
@@ -35,6 +39,7 @@ public:
     TPlayer* CurrentPlayer() const { return FCurrentPlayer; }
     void setCurrentPlayer(TPlayer* Value) { FCurrentPlayer = Value; }
     const std::vector<std::unique_ptr<TPlayer>>& Players() const { return oblPlayer; }
+    const THistory& History() const { return FHistory; }
 
     float ButtonWidth() const override { return FButtonWidth; }
     void setButtonWidth(float Value) override { FButtonWidth = Value; }
@@ -51,7 +56,9 @@ private:
     void FormDestroy();
     void FormSaveState();
     void SaveAndEnd();
-    void GameChanged();
+    // Every change a user makes to the game ends here, once: Step names it for the undo history.
+    // Undo and redo come here with no name: the game moved within the history.
+    void GameChanged(const QString& Step);
     void tacMainChange(int Index);
     void trbTreasuryChange(int Value);
     void trbTreasuryTracking(int Value);
@@ -69,7 +76,23 @@ private:
     void ShowTreasury(int Treasury);
     void StepPlayer(int Steps);
     void ShowLock();
+    void SetLock(bool Pressed);
     void RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int));
+
+    // The commands of the board's context menu, with their shortcuts.
+    void CreateBoardCommands();
+    // The best basket for the current player; empty while a card click would not select (Info
+    // mode) and while a modal window is open.
+    TBasketPlan BasketPlan(PlanGoal Goal) const;
+    void FillBasket(PlanGoal Goal);
+
+    // The undo history: the game as it stands, putting a game back, and the two commands.
+    TGameSnapshot GameSnapshot() const;
+    void RestoreGame(const TGameSnapshot& Game);
+    void UndoStep();
+    void RedoStep();
+    void ShowHistory();
+    QString OfCurrentPlayer(const QString& Step) const;
 
     QTabWidget* tacMain = nullptr;
     QPushButton* btnAdd = nullptr;
@@ -88,4 +111,11 @@ private:
     std::unique_ptr<TRecoveryWriter> FRecovery;
     // The state file holds the game as it is now: nothing has changed since it was written.
     bool FSaved = false;
+    TBoardMenu* BoardMenu = nullptr;
+    QAction* actFillPoints = nullptr;
+    QAction* actFillCredits = nullptr;
+    THistory FHistory;
+    QAction* actUndo = nullptr;
+    QAction* actRedo = nullptr;
+    bool FShowingTreasury = false; // the slider follows the game, no user moved it
 };

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#include "windows/u_BoardMenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+
+TBoardMenu::TBoardMenu(QTabWidget* Tabs)
+    : QObject(Tabs)
+    , FTabs(Tabs)
+{
+    // Watched application-wide: a right click on a disabled card goes to that card and travels
+    // no further up.
+    qApp->installEventFilter(this);
+}
+
+void TBoardMenu::AddEntry(QAction* Action, std::function<bool()> Ready)
+{
+    FEntries.append({Action, std::move(Ready)});
+}
+
+void TBoardMenu::AddSeparator()
+{
+    FEntries.append({nullptr, {}});
+}
+
+// Whether the widget is a board or part of one (a scroll area on one of the pages), leaving
+// the scroll bar its own menu.
+bool TBoardMenu::OnBoard(const QWidget* Widget) const
+{
+    bool InScrollArea = false;
+    for (; Widget; Widget = Widget->parentWidget()) {
+        if (Widget == FTabs)
+            return InScrollArea;
+        if (qobject_cast<const QScrollBar*>(Widget))
+            return false;
+        InScrollArea = InScrollArea || qobject_cast<const QScrollArea*>(Widget);
+    }
+    return false;
+}
+
+bool TBoardMenu::eventFilter(QObject* Watched, QEvent* Event)
+{
+    const QEvent::Type Type = Event->type();
+    if ((Type != QEvent::ContextMenu && Type != QEvent::KeyPress) || !Watched->isWidgetType())
+        return false;
+    auto* Widget = static_cast<QWidget*>(Watched);
+    if (!OnBoard(Widget))
+        return false;
+    if (Type == QEvent::ContextMenu) {
+        Popup(static_cast<QContextMenuEvent*>(Event)->globalPos());
+        return true;
+    }
+    // Key presses go to the focused widget, here a card.
+    const auto* Key = static_cast<QKeyEvent*>(Event);
+    if (Key->key() != Qt::Key_Menu && !(Key->key() == Qt::Key_F10 && Key->modifiers() == Qt::ShiftModifier))
+        return false;
+    Popup(Widget->mapToGlobal(Widget->rect().center()));
+    return true;
+}
+
+void TBoardMenu::Popup(const QPoint& Global)
+{
+    QMenu Menu(FTabs);
+    Menu.setObjectName(QStringLiteral("mnuBoard"));
+    QList<QPointer<QAction>> Targets;
+    for (const TEntry& Entry : FEntries) {
+        if (!Entry.Action) {
+            Menu.addSeparator();
+            continue;
+        }
+        // Shown only: a shortcut set on the item would compete with the window's own.
+        QString Text = Entry.Action->text();
+        if (!Entry.Action->shortcut().isEmpty())
+            Text += QLatin1Char('\t') + Entry.Action->shortcut().toString(QKeySequence::NativeText);
+        QAction* Item = Menu.addAction(Text);
+        Item->setEnabled(Entry.Action->isEnabled() && (!Entry.Ready || Entry.Ready()));
+        Item->setData(int(Targets.size()));
+        Targets.append(Entry.Action);
+    }
+    const QAction* Chosen = Menu.exec(Global);
+    if (!Chosen)
+        return;
+    // Run once the event that opened the menu is done with: an action may rebuild the pages,
+    // and with them the widget that was right-clicked.
+    if (QAction* Target = Targets.value(Chosen->data().toInt()))
+        QTimer::singleShot(0, Target, &QAction::trigger);
+}
