@@ -20,9 +20,17 @@
 
 namespace {
 
+// Each run starts from a first start: without this, a run would restore the game that the run
+// before left in the recovery file.
+void ForgetLastRun()
+{
+    QFile::remove(StateFilePath(QStringLiteral("recovery.ini")));
+}
+
 // Each click moves the card between the available and the selected column and redraws all 51.
 void CardClick(benchmark::State& State)
 {
+    ForgetLastRun();
     Windows App;
     TCardButton* Button = CardOf(&App.Main, 1, 20);
     for (auto _ : State)
@@ -33,6 +41,7 @@ BENCHMARK(CardClick);
 // The same, with the window repainted on screen at once: everything the redraw changed.
 void CardClickAndPaint(benchmark::State& State)
 {
+    ForgetLastRun();
     Windows App;
     if (!QTest::qWaitForWindowExposed(&App.Main))
         State.SkipWithError("the window was never shown");
@@ -48,6 +57,7 @@ BENCHMARK(CardClickAndPaint);
 // cards are put in and taken back outside the timing.
 void ConfirmBaskets(benchmark::State& State, const std::vector<std::array<int, 10>>& Baskets)
 {
+    ForgetLastRun();
     Windows App;
     TPlayer* Player = App.Main.CurrentPlayer();
     auto* Confirm = Child<QPushButton>(&App.Main, QStringLiteral("btnBuyConfirm"));
@@ -86,6 +96,7 @@ BENCHMARK(ConfirmTenCardsKept)->Unit(benchmark::kMillisecond);
 // redraws, and the window repainted.
 void FillBasketShortcut(benchmark::State& State)
 {
+    ForgetLastRun();
     Windows App;
     App.Main.activateWindow();
     if (!QTest::qWaitForWindowActive(&App.Main))
@@ -105,6 +116,7 @@ BENCHMARK(FillBasketShortcut)->Unit(benchmark::kMillisecond);
 
 void CreatePlayer(benchmark::State& State)
 {
+    ForgetLastRun();
     Windows App;
     auto* Tabs = Child<QTabWidget>(&App.Main, QStringLiteral("tacMain"));
     TDM Builder;
@@ -122,13 +134,6 @@ BENCHMARK(CreatePlayer)->Unit(benchmark::kMillisecond);
 } // namespace
 
 namespace {
-
-// Each run starts from a first start: without this, a run would restore the game that the run
-// before left in the recovery file.
-void ForgetLastRun()
-{
-    QFile::remove(StateFilePath(QStringLiteral("recovery.ini")));
-}
 
 void PressKeys(TfrmMain& Main, QKeyCombination Keys)
 {

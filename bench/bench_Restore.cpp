@@ -35,6 +35,9 @@ void Start(benchmark::State& State)
             QFile File(Path);
             File.open(QIODevice::WriteOnly | QIODevice::Truncate);
             File.write(Game);
+        } else {
+            // The run before left its game in the recovery file, which a start would restore.
+            QFile::remove(StateFilePath(QStringLiteral("recovery.ini")));
         }
         State.ResumeTiming();
         auto App = std::make_unique<Windows>();
