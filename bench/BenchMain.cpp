@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A QApplication around Google Benchmark, so that widget benchmarks run on the offscreen platform.
 
 #include "../tests/TestHome.h"

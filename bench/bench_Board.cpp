@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The card board through the real widgets, offscreen: a card click with its full redraw,
 // a ten-card confirmation (51 recomputations and redraws), building a player page, and filling
 // the basket by the board's shortcut.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ledger alone, with no page bound: one recomputation, a whole confirmation, and the best
 // basket for the treasury.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts of the program's windows, offscreen: a fresh start, and starts that restore saved games
 // of 18 players owning 20 or 40 cards each, and of 99 players owning all 51.
 

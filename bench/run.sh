@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Quorvane with its benchmarks and prints the median of repeated runs of each.
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
 quorvane_build libbenchmark-dev

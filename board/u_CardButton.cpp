@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/u_CardButton.h"
 
 #include "board/u_CardHost.h"

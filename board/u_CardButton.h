@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A card button: carries its card id (Tag) and its player's number (TagFloat), wears the card's
 // coloured face, and on a click calls whichever handler of its host its current column binds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the player pages need of the window that holds them: the card-button width and the
 // handlers that card buttons and credit bars are bound to. The main window implements it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/u_ColourRect.h"
 
 #include "board/u_FaceColours.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Plain coloured rectangles: the credit-bar squares and the coloured rows of the two modal
 // windows. None of them takes clicks, so a click reaches the widget beneath.

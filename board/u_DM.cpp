@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/u_DM.h"
 
 #include "board/u_Board.h"

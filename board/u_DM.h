@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TDM builds player pages: a numbered tab with its summary bar, credit bar and scrolling card
 // board, and the ledger bound to them, priced and drawn.

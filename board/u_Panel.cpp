@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/u_Panel.h"
 
 #include "board/u_FocusFrame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A bar that reports a click anywhere on it; its labels and squares let clicks through. A
 // clickable bar also takes the keyboard focus, shows it, and is pressed with Space or Enter.

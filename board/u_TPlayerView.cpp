@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drawing side of TPlayer: turns the ledger's states, prices and order into the positions,
 // texts and enabled states of the page's 51 card buttons, and writes the nine bar labels.
 // Every redraw is complete; after the first one it only moves and relabels existing buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/u_Const.h"
 
 SchemeGroups GroupsOfScheme(quint8 Scheme)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fixed game data: the five card groups, the fifteen colour schemes, the 51 advance cards
 // and their rule texts. Nothing here changes at run time.

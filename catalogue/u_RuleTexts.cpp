@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue/u_Const.h"
 
 #include <array>

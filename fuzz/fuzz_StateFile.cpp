@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arbitrary bytes as the state file, through the real start: the main window reads the file,
 // builds the players as the program does, and deletes it. The same bytes then go through the
 // start of a run that was killed, as its recovery file. The start must never crash or hang,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the state-file fuzzer with clang and libFuzzer and runs it for the given number of
 # seconds (default 60) on the seed corpus in fuzz/corpus. New inputs go to a scratch corpus.
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"

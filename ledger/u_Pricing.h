@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The two rules with many inputs: a card's current price and the stable price order.
 // Plain functions, so that they can be tested as tables without a ledger or a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ledger/u_TPlayer.h"
 
 #include <exception>

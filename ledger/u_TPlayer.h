@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TPlayer, the ledger of one player: the state of each card (available, selected into the basket,
 // owned), the five group credits, the treasury and the basket total, and from these the current

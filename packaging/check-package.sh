@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the .deb the way packaging/build-deb.sh does, in <build folder>/package, and checks what
 # it holds and depends on, and that lintian finds nothing a distribution would turn it back for.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by run.sh and test.sh: installs the Debian packages that are missing, then configures
 # and builds Quorvane in ./build. Works on a fresh Debian 12 machine, as root or through sudo.
 set -euo pipefail

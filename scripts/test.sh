@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Quorvane and runs the whole test suite headless.
 # With --sanitize, everything is built and tested under AddressSanitizer and
 # UndefinedBehaviorSanitizer instead, in build-sanitize/.

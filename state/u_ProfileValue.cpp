@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "state/u_ProfileValue.h"
 
 #include <QVariant>

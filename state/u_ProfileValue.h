@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Values of the state file read the way classic INI profile readers read them, so that files
 // written by hand or by older builds mean the same thing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "state/u_StateFile.h"
 
 #include "ledger/u_TPlayer.h"

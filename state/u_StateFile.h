@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The state file "state.ini": written when the program closes, read and deleted by the next start.
 // It holds the players in list order with their five credits and owned cards, and the purchase

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's three windows as main() makes them, in a temporary home, and small helpers that
 // find and click what a user would see.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TestHome.h"
 
 #include "state/u_StateFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Player pages: numbering, widget names and geometry, the card-button width, the credit bar.
 
 #include "Fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ledger/u_Pricing.h"
 
 #include <QTest>

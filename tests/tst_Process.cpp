@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built program as a separate process: SIGTERM, SIGINT, SIGHUP and SIGQUIT end it in order,
 // with status 0 and a correct state file, and the next run restores that file and deletes it. A
 // run killed outright comes back from its recovery file; a second start leaves a running copy alone.

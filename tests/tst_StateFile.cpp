@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The state file: values read as classic profile readers read them, the save at close, the
 // restore at start (and the file gone afterwards), damaged files, and saves that cannot be made.
 

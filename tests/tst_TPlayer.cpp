@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ledger without a page: prices, order, basket total, credits and the Working guard.
 
 #include "ledger/u_TPlayer.h"

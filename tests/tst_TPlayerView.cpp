@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The card board as the user sees it: positions, texts, enabled states and the nine labels.
 
 #include "Fixture.h"

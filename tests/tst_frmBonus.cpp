@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The credit editor, opened from the credit bar as a user opens it.
 
 #include "Fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The card information window as a user reads it.
 
 #include "Fixture.h"

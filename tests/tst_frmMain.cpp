@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window end to end: start, players and tabs, the treasury slider, Info and Lock,
 // card clicks routed to the button's own player, Confirm and Cancel, delete-all.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "state/u_StateFile.h"
 #include "windows/u_OneCopy.h"
 #include "windows/u_frmBonus.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/u_ColourRows.h"
 
 #include "board/u_ColourRect.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The coloured group rows shared by the credit editor and the card information window: a panel
 // per group, filled in the group's colour, with a label in front.

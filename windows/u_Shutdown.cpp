@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/u_Shutdown.h"
 
 #include <QApplication>

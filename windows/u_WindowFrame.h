@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the three windows share: the versioned caption and fixed frame, and how a named button
 // is placed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/u_frmBonus.h"
 
 #include "board/u_FocusFrame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The credit editor: the current player's five credits on sliders, applied by Close; Recalc
 // rebuilds them from the owned cards; "Delete all players" starts the game over.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/u_frmInfo.h"
 
 #include "board/u_FitLabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The card information window: a read-only sheet about one card of the catalogue.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/u_frmMain.h"
 
 #include "board/u_CardButton.h"

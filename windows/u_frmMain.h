@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window: one tab per player, the treasury slider, the purchase buttons and the two
 // stay-pressed mode buttons (Info, Lock). Every card click arrives here and goes to the ledger of
