@@ -4,6 +4,7 @@
 #include "state/u_StateFile.h"
 
 #include <QDir>
+#include <QFile>
 
 TestHome::TestHome()
 {
@@ -24,4 +25,10 @@ QString TestHome::StateFile() const
 QString TestHome::RecoveryFile() const
 {
     return StateFilePath(QStringLiteral("recovery.ini"));
+}
+
+QByteArray FileContents(const QString& Path)
+{
+    QFile File(Path);
+    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
 }

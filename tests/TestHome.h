@@ -17,3 +17,9 @@ public:
 private:
     QTemporaryDir Dir;
 };
+
+// What the file at Path holds, byte for byte; empty when it cannot be read. Tests that wait for a
+// file to change compare its bytes: QSettings keeps a file it has read and takes it again when
+// the size and the modification time (in milliseconds) are unchanged, as two quick saves of
+// games of the same length can leave them.
+QByteArray FileContents(const QString& Path);

@@ -161,7 +161,7 @@ void TestHistory::undoAndRedoEachKindOfStep()
 
     Keys(Qt::CTRL | Qt::Key_Z);
     QCOMPARE(Screen(), Before);
-    QTRY_VERIFY(ReadStateFile(Home.RecoveryFile()) == SavedGame(Main->Players(), Button("btnLock")->isChecked()));
+    QTRY_COMPARE(FileContents(Home.RecoveryFile()), StateText(SavedGame(Main->Players(), Button("btnLock")->isChecked())));
     QCOMPARE(Main->findChild<QAction*>("actRedo")->text(), QStringLiteral("Redo: ") + undo.mid(6));
 
     Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
@@ -169,7 +169,7 @@ void TestHistory::undoAndRedoEachKindOfStep()
     Keys(Qt::CTRL | Qt::Key_Z);
     Keys(Qt::CTRL | Qt::Key_Y);
     QCOMPARE(Screen(), After);
-    QTRY_VERIFY(ReadStateFile(Home.RecoveryFile()) == SavedGame(Main->Players(), Button("btnLock")->isChecked()));
+    QTRY_COMPARE(FileContents(Home.RecoveryFile()), StateText(SavedGame(Main->Players(), Button("btnLock")->isChecked())));
 }
 
 void TestHistory::undoneDeleteAllBringsBackEveryPlayer()

@@ -50,12 +50,6 @@ private:
     __user_cap_data_struct Saved[2]{};
 };
 
-QByteArray Contents(const QString& Path)
-{
-    QFile File(Path);
-    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
-}
-
 void Put(const QString& Path, const QByteArray& Text)
 {
     QFile File(Path);
@@ -94,7 +88,7 @@ private:
 void TestRecoveryWriter::RecoveryHoldsTheGame()
 {
     const TSavedGame Now = SavedGame(Main->Players(), Lock());
-    QTRY_VERIFY(ReadStateFile(Home.RecoveryFile()) == Now);
+    QTRY_COMPARE(FileContents(Home.RecoveryFile()), StateText(Now));
 }
 
 void TestRecoveryWriter::everyChangeReachesTheRecoveryFile_data()
@@ -275,7 +269,7 @@ void TestRecoveryWriter::stateFileSavedAfterAnAskedRemovalStays()
             Writer.KeepToRemove();
             Put(State, CoinageGame);
         }
-        QCOMPARE(Contents(State), CoinageGame);
+        QCOMPARE(FileContents(State), CoinageGame);
         QCOMPARE(ReadStateFile(Recovery), Newer);
     }
 }
@@ -302,7 +296,7 @@ void TestRecoveryWriter::unreadableStateFileIsLeftAndTheGameKept()
     QVERIFY(Main->isHidden());
     EndProgram();
     QVERIFY(QFile::setPermissions(Home.StateFile(), QFile::ReadOwner | QFile::WriteOwner));
-    QCOMPARE(Contents(Home.StateFile()), PotteryGame);
+    QCOMPARE(FileContents(Home.StateFile()), PotteryGame);
     QVERIFY(QFile::setPermissions(Home.StateFile(), {}));
     StartProgram();
     QVERIFY(Main->Players()[0]->Card_bought(16));
@@ -351,7 +345,7 @@ void TestRecoveryWriter::oddEntriesAtTheStatePath()
     Main->close();
     QVERIFY(Main->isHidden());
 
-    QCOMPARE(Contents(Outside), OutsideText);
+    QCOMPARE(FileContents(Outside), OutsideText);
     QVERIFY(!QFile::exists(Home.Documents() + QStringLiteral("/nowhere.ini")));
     const QFileInfo After(Path);
     QCOMPARE(After.isFile() && !After.isSymLink(), saved);

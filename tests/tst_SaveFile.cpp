@@ -3,6 +3,7 @@
 // the new contents, nothing is written through a link, and a save that fails leaves the previous
 // file byte for byte and no temporary file behind.
 
+#include "TestHome.h"
 #include "state/u_SaveFile.h"
 
 #include <QDir>
@@ -16,12 +17,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray Contents(const QString& Path)
-{
-    QFile File(Path);
-    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
-}
 
 bool Put(const QString& Path, const QByteArray& Text)
 {
@@ -102,8 +97,8 @@ void TestSaveFile::replacesWhatStandsAtThePath()
     QVERIFY(SaveFileWhole(Path(), "[main]\nplayer_num=1\n"));
     const QFileInfo After(Path());
     QVERIFY(After.isFile() && !After.isSymLink());
-    QCOMPARE(Contents(Path()), QByteArray("[main]\nplayer_num=1\n"));
-    QCOMPARE(Contents(Outside()), QByteArray("outside\n"));
+    QCOMPARE(FileContents(Path()), QByteArray("[main]\nplayer_num=1\n"));
+    QCOMPARE(FileContents(Outside()), QByteArray("outside\n"));
     QCOMPARE(QDir(Dir->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
              (QStringList{"folder", "outside.ini"}));
     QCOMPARE(QDir(Folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System),
@@ -142,7 +137,7 @@ void TestSaveFile::failedSaveKeepsThePreviousFile()
         Saved = SaveFileWhole(Target, Larger);
     }
     QVERIFY(!Saved);
-    QCOMPARE(Contents(Path()), Previous);
+    QCOMPARE(FileContents(Path()), Previous);
     if (obstacle == "folder")
         QVERIFY(QFileInfo::exists(Target + QStringLiteral("/inside")));
     const QStringList Left = QDir(Folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System);
