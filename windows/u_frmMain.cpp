@@ -423,9 +423,9 @@ void TfrmMain::RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int))
             const CardState Before = Player->Card_state(Card);
             (Player.get()->*Action)(Card);
             if (Player->Card_state(Card) != Before)
-                GameChanged((Before == CardState::Available ? QStringLiteral("Select ") : QStringLiteral("Take back ")) +
-                            QLatin1String(Cards[Card].Name) + QStringLiteral(" (player ") +
-                            QString::number(Player->Player()) + QLatin1Char(')'));
+                GameChanged(OfPlayer((Before == CardState::Available ? QStringLiteral("Select ") : QStringLiteral("Take back ")) +
+                                         QLatin1String(Cards[Card].Name),
+                                     *Player));
         }
         return;
     }
@@ -484,7 +484,13 @@ void TfrmMain::FillBasket(PlanGoal Goal)
 
 QString TfrmMain::OfCurrentPlayer(const QString& Step) const
 {
-    return Step + QStringLiteral(" (player ") + QString::number(FCurrentPlayer->Player()) + QLatin1Char(')');
+    return OfPlayer(Step, *FCurrentPlayer);
+}
+
+// A step's name says whose game it changed.
+QString TfrmMain::OfPlayer(const QString& Step, const TPlayer& Player)
+{
+    return Step + QStringLiteral(" (player ") + QString::number(Player.Player()) + QLatin1Char(')');
 }
 
 TGameSnapshot TfrmMain::GameSnapshot() const

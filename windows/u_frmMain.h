@@ -94,6 +94,7 @@ private:
     void RedoStep();
     void ShowHistory();
     QString OfCurrentPlayer(const QString& Step) const;
+    static QString OfPlayer(const QString& Step, const TPlayer& Player);
 
     QTabWidget* tacMain = nullptr;
     QPushButton* btnAdd = nullptr;
