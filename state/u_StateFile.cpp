@@ -21,6 +21,8 @@ QString Section(int k)
     return QStringLiteral("player") + QString::number(k);
 }
 
+QString DocumentsFolder; // empty: the system's
+
 QString CardKey(int Card)
 {
     return QStringLiteral("card") + QString::number(Card);
@@ -30,7 +32,9 @@ QString CardKey(int Card)
 
 QString StateFilePath(const QString& FileName)
 {
-    const QString Documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString Documents = DocumentsFolder.isEmpty()
+                                  ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                  : DocumentsFolder;
     // Without a documents folder the path would start at the file-system root: keep no state.
     if (Documents.isEmpty())
         return {};
@@ -39,6 +43,26 @@ QString StateFilePath(const QString& FileName)
     if (!QDir().mkpath(Folder))
         return {};
     return Folder + QLatin1Char('/') + FileName;
+}
+
+void UseDocumentsFolder(const QString& Folder)
+{
+    DocumentsFolder = Folder.isEmpty() ? QString() : QFileInfo(Folder).absoluteFilePath();
+}
+
+void UseDocumentsOption(const QStringList& Arguments)
+{
+    const QString Option = QStringLiteral("--documents");
+    QString Folder;
+    for (qsizetype i = 1; i < Arguments.size() && Folder.isEmpty(); ++i) {
+        if (Arguments[i] == Option && i + 1 < Arguments.size())
+            Folder = Arguments[i + 1];
+        else if (Arguments[i].startsWith(Option + QLatin1Char('=')))
+            Folder = Arguments[i].mid(Option.size() + 1);
+    }
+    // An empty value is a mistake, not a request for the system's folder.
+    if (!Folder.isEmpty())
+        UseDocumentsFolder(Folder);
 }
 
 std::optional<TSavedGame> TakeStateFile(const QString& Path)

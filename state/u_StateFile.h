@@ -7,6 +7,7 @@
 #include "ledger/u_Pricing.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -31,6 +32,14 @@ struct TSavedGame {
 // FileName inside a folder named after the executable in the user's documents folder; the folder
 // is created with its parents. Empty when there is no documents folder or the folder cannot be made.
 QString StateFilePath(const QString& FileName);
+
+// Folder stands in for the user's documents folder from now on; empty gives the system's back.
+// Games kept elsewhere (a memory stick) and the tests' temporary homes use it.
+void UseDocumentsFolder(const QString& Folder);
+
+// Applies "--documents FOLDER" or "--documents=FOLDER" when the command line has it with a
+// non-empty FOLDER; a relative FOLDER is taken from the current folder.
+void UseDocumentsOption(const QStringList& Arguments);
 
 // Reads the file at Path and deletes it. No value when there is no file. Missing or malformed
 // keys give their defaults: one player, credits 0, cards not owned, the lock released.

@@ -1,5 +1,7 @@
 #include "Fixture.h"
 
+#include "state/u_StateFile.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +26,8 @@ void WindowsTest::EndProgram()
 
 void WindowsTest::init()
 {
+    // A test that moved the documents folder does not move it for the next one.
+    UseDocumentsFolder(Home.Documents());
     StartProgram();
 }
 

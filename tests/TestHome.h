@@ -1,6 +1,6 @@
 #pragma once
-// Points the documents folder at a fresh temporary home, so that no test reads or writes the
-// real one. Construct before the application object reads its paths.
+// Points the program's documents folder at a fresh temporary home, so that no test reads or
+// writes the real one.
 
 #include <QTemporaryDir>
 

@@ -1,5 +1,6 @@
-// The built program as a separate process: SIGTERM and SIGINT end it in order, with status 0
-// and a correct state file, and the next run restores that file and deletes it.
+// The built program as a separate process: the system's requests to end (SIGTERM and SIGINT on
+// Linux, "End task" on Windows) end it in order, with status 0 and a correct state file, and the
+// next run restores that file and deletes it.
 
 #include <QDir>
 #include <QProcess>
@@ -7,7 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <csignal>
+#endif
 
 class TestProcess : public QObject {
     Q_OBJECT
@@ -21,7 +24,13 @@ private:
     // program makes it after its signal handling is in place. With a state file waiting, the
     // folder is there already; the caller then waits for the file to go instead.
     void Start(QProcess& Program);
+    // Signal is a POSIX signal; on Windows every request is "End task".
     void EndWith(QProcess& Program, int Signal);
+#ifdef Q_OS_WIN
+    static constexpr int EndTask = 0;
+#else
+    static constexpr int EndTask = SIGTERM;
+#endif
     QString StateFolder() const { return Home.path() + QStringLiteral("/Documents/quorvane"); }
     QString StateFile() const { return StateFolder() + QStringLiteral("/state.ini"); }
 
@@ -31,19 +40,23 @@ private:
 void TestProcess::Start(QProcess& Program)
 {
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    Environment.insert(QStringLiteral("HOME"), Home.path());
-    Environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Home.path() + QStringLiteral("/.config"));
     Environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     Program.setProcessEnvironment(Environment);
     Program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    Program.start(QStringLiteral(QUORVANE_EXE), {});
+    Program.start(QStringLiteral(QUORVANE_EXE), {QStringLiteral("--documents"), Home.path() + QStringLiteral("/Documents")});
     QVERIFY(Program.waitForStarted(10000));
     QTRY_VERIFY_WITH_TIMEOUT(QDir(StateFolder()).exists(), 20000);
 }
 
 void TestProcess::EndWith(QProcess& Program, int Signal)
 {
+#ifdef Q_OS_WIN
+    // A close sent to each of the program's windows, as "End task" and taskkill send it.
+    Q_UNUSED(Signal);
+    Program.terminate();
+#else
     QCOMPARE(::kill(pid_t(Program.processId()), Signal), 0);
+#endif
     QVERIFY(Program.waitForFinished(20000));
     QCOMPARE(Program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(Program.exitCode(), 0);
@@ -52,8 +65,12 @@ void TestProcess::EndWith(QProcess& Program, int Signal)
 void TestProcess::signalEndsTheProgramAndSavesTheGame_data()
 {
     QTest::addColumn<int>("signal");
+#ifdef Q_OS_WIN
+    QTest::newRow("End task") << EndTask;
+#else
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGINT") << SIGINT;
+#endif
 }
 
 void TestProcess::signalEndsTheProgramAndSavesTheGame()
@@ -82,7 +99,7 @@ void TestProcess::nextRunRestoresTheFileAndDeletesIt()
     QProcess Program;
     Start(Program);
     QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
-    EndWith(Program, SIGTERM);
+    EndWith(Program, EndTask);
     // What it saved is what it restored.
     const QSettings Ini(StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));

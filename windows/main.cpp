@@ -1,3 +1,4 @@
+#include "state/u_StateFile.h"
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 #include "windows/u_frmMain.h"
@@ -7,6 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication Application(argc, argv);
+    UseDocumentsOption(QApplication::arguments());
     // One style everywhere, so that the boards are measured as the tests measure them.
     QApplication::setStyle(QStringLiteral("Fusion"));
     TfrmMain frmMain;
