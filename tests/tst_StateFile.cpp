@@ -329,6 +329,12 @@ void TestStateFile::terminationSignalClosesInOrder()
 {
     QFETCH(int, request);
     QFETCH(bool, editorOpen);
+#ifdef Q_OS_WIN
+    // Under Wine a program has a console only on a terminal; the Windows build runs these rows
+    // once more that way.
+    if (EndRequest(request) == EndRequest::CtrlC && !::GetConsoleWindow())
+        QSKIP("no console to press Ctrl+C in");
+#endif
     Main->CurrentPlayer()->Card_add(17);
     if (editorOpen) {
         bool EditorClosed = false;
