@@ -2,9 +2,10 @@
 ; The Windows installer: quorvane.exe into Program Files, a Start-menu entry, and an uninstaller
 ; listed in the system's installed programs. The uninstaller leaves the saved game in the
 ; documents folder alone. scripts/windows.sh passes VERSION, EXE, ICON and OUTFILE.
-Unicode true
+; A 64-bit installer for the 64-bit program: it runs where the program does (and under a Wine
+; without 32-bit support), and sees the 64-bit Program Files and registry.
+Target amd64-unicode
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvane"
 
@@ -32,18 +33,6 @@ VIAddVersionKey "LegalCopyright" "Copyright Quorvane developers, MIT License"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
-
-Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_OK|MB_ICONSTOP "Quorvane needs a 64-bit Windows."
-        Abort
-    ${EndIf}
-    SetRegView 64
-FunctionEnd
-
-Function un.onInit
-    SetRegView 64
-FunctionEnd
 
 Section
     SetShellVarContext all
