@@ -44,12 +44,29 @@ fetch_qt_source() {
     rm -rf "$apt_dir"
 }
 
+# The static Qt into the cache; an interrupted build goes on where it stopped.
+build_qt() {
+    local prefix=$1 version=$2 work="$1.work"
+    rm -rf "$prefix"
+    if [ -f "$work/.configured" ]; then
+        log "Going on with the static Qt build in $work"
+    else
+        rm -rf "$work"
+        configure_qt "$prefix" "$version" "$work"
+        touch "$work/.configured"
+    fi
+    log "Building the static Qt (about half an hour on two cores)"
+    nice -n 10 cmake --build "$work/build" -j"$(nproc)"
+    cmake --install "$work/build"
+    rm -rf "$work"
+    touch "$prefix/.complete"
+}
+
 # A static Qt (Core, Gui, Widgets, Network, Test) for Windows with every third-party library
 # bundled. Debian's tarball leaves out the tablet (wintab) sources, so tablet events are off;
 # with Direct2D off, DirectWrite 3 must be off too or its font database is left unresolved.
-build_qt() {
-    local prefix=$1 version=$2 work="$1.work"
-    rm -rf "$work" "$prefix"
+configure_qt() {
+    local prefix=$1 version=$2 work=$3
     log "Getting Qt's source ($version)"
     fetch_qt_source "$version" "$work/src"
     local source
@@ -67,11 +84,6 @@ build_qt() {
         -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
         -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
         -DFEATURE_system_doubleconversion=OFF
-    log "Building the static Qt (about half an hour on two cores)"
-    nice -n 10 cmake --build "$work/build" -j"$(nproc)"
-    cmake --install "$work/build"
-    rm -rf "$work"
-    touch "$prefix/.complete"
 }
 
 build_quorvane() {
