@@ -1,17 +1,32 @@
 #include "ledger/u_Pricing.h"
 
 #include <algorithm>
+#include <limits>
+
+namespace {
+
+int Bounded(qint64 Value, qint64 Lowest)
+{
+    return int(std::clamp<qint64>(Value, Lowest, std::numeric_limits<int>::max()));
+}
+
+} // namespace
 
 int CardPrice(const CardRecord& Card, const GroupCredits& Credits, bool BonusFromOwned)
 {
-    int Price = Card.Cost;
+    qint64 Price = Card.Cost;
     if (Card.Scheme < SchemeColours.size()) {
         const SchemeGroups Pair = GroupsOfScheme(Card.Scheme);
         Price -= std::max(Credits[static_cast<int>(Pair.First)], Credits[static_cast<int>(Pair.Second)]);
     }
     if (Card.BonusFrom != 0 && BonusFromOwned)
         Price -= Card.BonusAmount;
-    return std::max(Price, 0);
+    return Bounded(Price, 0);
+}
+
+int SaturatedAdd(int Value, qint64 Change)
+{
+    return Bounded(Value + Change, std::numeric_limits<int>::min());
 }
 
 void SortByPrice(PriceOrder& Order, const CardPrices& Prices)

@@ -11,8 +11,14 @@ using GroupCredits = std::array<int, GroupCount>;
 
 // The catalogue cost, less the group discount (the card's group credit, or the larger credit of
 // its two groups), less the BonusAmount when the BonusFrom card is owned; clamped at 0 once,
-// after both subtractions. Negative credits raise the price.
+// after both subtractions. Negative credits raise the price, up to the largest 32-bit value: a
+// credit near the lower limit makes a card very dear, never free by wrapping round.
 int CardPrice(const CardRecord& Card, const GroupCredits& Credits, bool BonusFromOwned);
+
+// Value + Change held within the signed 32-bit range. Credits and the basket total are running
+// sums that a hand-edited state file can start near the limits; they stop there instead of
+// wrapping round to the other end.
+int SaturatedAdd(int Value, qint64 Change);
 
 // Positions 1..51 hold card ids; index 0 is unused so that positions read as in the rules.
 using PriceOrder = std::array<quint8, CardCount + 1>;

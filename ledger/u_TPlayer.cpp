@@ -62,7 +62,7 @@ void TPlayer::AddCredits(int iCard, int Sign)
 {
     GroupCredits Sum = Credits();
     for (int k = 0; k < GroupCount; ++k)
-        Sum[k] += Sign * Cards[iCard].Credits[k];
+        Sum[k] = SaturatedAdd(Sum[k], qint64(Sign) * Cards[iCard].Credits[k]);
     setCredits(Sum);
 }
 
@@ -106,7 +106,7 @@ void TPlayer::Card_pre(int iCard)
     if (!Ran)
         return;
     // The price just computed: a selected card is priced like an available one.
-    FCurrCost += Card_cost[iCard];
+    FCurrCost = SaturatedAdd(FCurrCost, Card_cost[iCard]);
     InfoCurrCost_show();
 }
 
@@ -118,7 +118,7 @@ void TPlayer::Card_remove(int iCard)
         } else {
             // The current price, which need not be what was added when the card was selected:
             // the basket total is never recomputed and may drift, even below 0.
-            FCurrCost -= Card_cost[iCard];
+            FCurrCost = SaturatedAdd(FCurrCost, -qint64(Card_cost[iCard]));
             InfoCurrCost_show();
         }
         Card_have[iCard] = CardState::Available;

@@ -135,7 +135,7 @@ main() {
         *) echo "usage: $0 [--test]" >&2; exit 2 ;;
     esac
     quorvane_install cmake ninja-build perl dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools \
-        g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 imagemagick librsvg2-bin nsis zip
+        g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 imagemagick nsis zip
     [ "$testing" = OFF ] || quorvane_install wine wine64 xvfb xauth
 
     local version qt

@@ -30,7 +30,7 @@ QString CardKey(int Card)
 
 } // namespace
 
-QString StateFilePath(const QString& FileName)
+QString StateFolder()
 {
     const QString Documents = DocumentsFolder.isEmpty()
                                   ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
@@ -38,9 +38,13 @@ QString StateFilePath(const QString& FileName)
     // Without a documents folder the path would start at the file-system root: keep no state.
     if (Documents.isEmpty())
         return {};
-    const QString Folder = Documents + QLatin1Char('/') +
-                           QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    if (!QDir().mkpath(Folder))
+    return Documents + QLatin1Char('/') + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+QString StateFilePath(const QString& FileName)
+{
+    const QString Folder = StateFolder();
+    if (Folder.isEmpty() || !QDir().mkpath(Folder))
         return {};
     return Folder + QLatin1Char('/') + FileName;
 }

@@ -29,8 +29,12 @@ struct TSavedGame {
     bool PurchaseLock = false;
 };
 
-// FileName inside a folder named after the executable in the user's documents folder; the folder
-// is created with its parents. Empty when there is no documents folder or the folder cannot be made.
+// The folder named after the executable in the user's documents folder, without making it. Empty
+// when there is no documents folder.
+QString StateFolder();
+
+// FileName inside StateFolder(); the folder is created with its parents. Empty when there is no
+// documents folder or the folder cannot be made.
 QString StateFilePath(const QString& FileName);
 
 // Folder stands in for the user's documents folder from now on; empty gives the system's back.

@@ -2,7 +2,15 @@
 
 #include <QTest>
 
+#include <limits>
 #include <numeric>
+
+namespace {
+
+constexpr int Lowest = std::numeric_limits<int>::min();
+constexpr int Highest = std::numeric_limits<int>::max();
+
+} // namespace
 
 class TestPricing : public QObject {
     Q_OBJECT
@@ -34,6 +42,19 @@ void TestPricing::price_data()
     QTest::newRow("negative credit raises the price") << 3 << GroupCredits{-10, 0, 0, 0, 0} << false << 60;
     QTest::newRow("negative and zero: larger counts") << 2 << GroupCredits{-10, 0, 0, 0, 0} << false << 50;
     QTest::newRow("both of a pair negative") << 2 << GroupCredits{-10, 0, 0, -20, 0} << false << 60;
+    // Credits from a hand-edited file may sit at the 32-bit limits: the price is worked out
+    // without wrapping round and kept within 0..2147483647.
+    QTest::newRow("lowest credit: dearest, not free") << 3 << GroupCredits{Lowest, 0, 0, 0, 0} << false << Highest;
+    QTest::newRow("one above the lowest") << 3 << GroupCredits{Lowest + 1, 0, 0, 0, 0} << false << Highest;
+    QTest::newRow("exactly the highest price") << 3 << GroupCredits{-(Highest - 50), 0, 0, 0, 0} << false
+                                               << Highest;
+    QTest::newRow("just below the highest price") << 3 << GroupCredits{-(Highest - 51), 0, 0, 0, 0} << false
+                                                  << Highest - 1;
+    QTest::newRow("lowest pair with owned bonus card") << 18 << GroupCredits{Lowest, Lowest, 0, 0, 0} << true
+                                                       << Highest;
+    QTest::newRow("lowest and highest of a pair") << 2 << GroupCredits{Lowest, 0, 0, Highest, 0} << false << 0;
+    QTest::newRow("highest credit with owned bonus card") << 19 << GroupCredits{0, 0, Highest, 0, 0} << true << 0;
+    QTest::newRow("lowest credit of another group") << 51 << GroupCredits{0, Lowest, 0, 0, 0} << false << 290;
 }
 
 void TestPricing::price()

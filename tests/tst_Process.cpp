@@ -1,16 +1,15 @@
-// The built program as a separate process: the system's requests to end (SIGTERM and SIGINT on
-// Linux, "End task" on Windows) end it in order, with status 0 and a correct state file, and the
-// next run restores that file and deletes it.
+// The built program as a separate process: the system's requests to end (SIGTERM, SIGINT, SIGHUP
+// and SIGQUIT on Linux, "End task" on Windows) end it in order, with status 0 and a correct state
+// file, and the next run restores that file and deletes it.
 
 #include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifndef Q_OS_WIN
 #include <csignal>
-#endif
 
 class TestProcess : public QObject {
     Q_OBJECT
@@ -18,12 +17,21 @@ private slots:
     void signalEndsTheProgramAndSavesTheGame_data();
     void signalEndsTheProgramAndSavesTheGame();
     void nextRunRestoresTheFileAndDeletesIt();
+    void hangUpIgnoredAtStartKeepsTheProgramRunning();
+    void secondStartLeavesTheRunningGameAlone();
+    void crashedCopyDoesNotBlockTheNextStart();
+    void twoStartsAtOnceLeaveOneRunning();
 
 private:
     // Starts the program in the temporary home and waits until its state folder exists: the
     // program makes it after its signal handling is in place. With a state file waiting, the
-    // folder is there already; the caller then waits for the file to go instead.
-    void Start(QProcess& Program);
+    // folder is there already; the caller then waits for the file to go instead. The program
+    // gets SIGHUP as it is by default, or ignored as under nohup.
+    void Start(QProcess& Program, bool IgnoreHangUp = false);
+    // Starts the program without waiting for it to be ready.
+    void Launch(QProcess& Program, bool IgnoreHangUp = false);
+    // Starts the program on a state file with these contents and waits until it has taken it.
+    void StartWithStateFile(QProcess& Program, const QByteArray& Contents);
     // Signal is a POSIX signal; on Windows every request is "End task".
     void EndWith(QProcess& Program, int Signal);
 #ifdef Q_OS_WIN
@@ -37,15 +45,55 @@ private:
     QTemporaryDir Home;
 };
 
-void TestProcess::Start(QProcess& Program)
+void TestProcess::Launch(QProcess& Program, bool IgnoreHangUp)
 {
+#ifdef Q_OS_WIN
+    Q_UNUSED(IgnoreHangUp);
+#else
+    Program.setChildProcessModifier([IgnoreHangUp] { ::signal(SIGHUP, IgnoreHangUp ? SIG_IGN : SIG_DFL); });
+#endif
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
     Environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     Program.setProcessEnvironment(Environment);
     Program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     Program.start(QStringLiteral(QUORVANE_EXE), {QStringLiteral("--documents"), Home.path() + QStringLiteral("/Documents")});
     QVERIFY(Program.waitForStarted(10000));
+}
+
+void TestProcess::Start(QProcess& Program, bool IgnoreHangUp)
+{
+    Launch(Program, IgnoreHangUp);
     QTRY_VERIFY_WITH_TIMEOUT(QDir(StateFolder()).exists(), 20000);
+}
+
+namespace {
+
+// Every file in the folder with its contents.
+QMap<QString, QByteArray> FolderContents(const QString& Folder)
+{
+    QMap<QString, QByteArray> Contents;
+    for (const QFileInfo& Entry : QDir(Folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        QFile File(Entry.filePath());
+        Contents[Entry.fileName()] = File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray("(unreadable)");
+    }
+    return Contents;
+}
+
+void WriteFile(const QString& Path, const QByteArray& Contents)
+{
+    QFile File(Path);
+    QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(File.write(Contents), Contents.size());
+}
+
+} // namespace
+
+void TestProcess::StartWithStateFile(QProcess& Program, const QByteArray& Contents)
+{
+    QVERIFY(QDir().mkpath(StateFolder()));
+    WriteFile(StateFile(), Contents);
+    Start(Program);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
 }
 
 void TestProcess::EndWith(QProcess& Program, int Signal)
@@ -70,6 +118,8 @@ void TestProcess::signalEndsTheProgramAndSavesTheGame_data()
 #else
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGQUIT") << SIGQUIT;
 #endif
 }
 
@@ -90,15 +140,9 @@ void TestProcess::signalEndsTheProgramAndSavesTheGame()
 
 void TestProcess::nextRunRestoresTheFileAndDeletesIt()
 {
-    QVERIFY(QDir().mkpath(StateFolder()));
-    {
-        QFile File(StateFile());
-        QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        File.write("[main]\nplayer_num=2\npurchase_lock=1\n[player0]\ncard9=1\nbonus_art=5\nbonus_cra=10\n");
-    }
     QProcess Program;
-    Start(Program);
-    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
+    StartWithStateFile(Program,
+                       "[main]\nplayer_num=2\npurchase_lock=1\n[player0]\ncard9=1\nbonus_art=5\nbonus_cra=10\n");
     EndWith(Program, EndTask);
     // What it saved is what it restored.
     const QSettings Ini(StateFile(), QSettings::IniFormat);
@@ -107,6 +151,89 @@ void TestProcess::nextRunRestoresTheFileAndDeletesIt()
     QCOMPARE(Ini.value("player0/card9").toString(), QStringLiteral("1"));
     QCOMPARE(Ini.value("player0/bonus_cra").toString(), QStringLiteral("10"));
     QCOMPARE(Ini.value("player1/card9").toString(), QStringLiteral("0"));
+}
+
+void TestProcess::hangUpIgnoredAtStartKeepsTheProgramRunning()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no hang-up signal");
+#else
+    QVERIFY(QDir(StateFolder()).removeRecursively());
+    QProcess Program;
+    Start(Program, true);
+    QCOMPARE(::kill(pid_t(Program.processId()), SIGHUP), 0);
+    QVERIFY(!Program.waitForFinished(1000));
+    QVERIFY(!QFile::exists(StateFile()));
+    EndWith(Program, SIGTERM);
+    QVERIFY(QFile::exists(StateFile()));
+#endif
+}
+
+
+void TestProcess::secondStartLeavesTheRunningGameAlone()
+{
+    QProcess First;
+    StartWithStateFile(First, "[main]\nplayer_num=2\n[player0]\ncard9=1\n");
+    // A file the second start would take if it started a game of its own.
+    WriteFile(StateFile(), "[main]\nplayer_num=5\n[notes]\nwho=Ann\n");
+    // The running copy may still be writing after its start: take the folder once it is still.
+    auto Before = FolderContents(StateFolder());
+    for (int Look = 0; Look < 20; ++Look) {
+        QTest::qWait(250);
+        const auto Now = FolderContents(StateFolder());
+        if (Now == Before)
+            break;
+        Before = Now;
+    }
+
+    QProcess Second;
+    Start(Second);
+    QVERIFY(Second.waitForFinished(20000));
+    QCOMPARE(Second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(Second.exitCode(), 0);
+    QCOMPARE(FolderContents(StateFolder()), Before);
+    QCOMPARE(First.state(), QProcess::Running);
+
+    // The running copy saves its own game at its close.
+    EndWith(First, EndTask);
+    const QSettings Ini(StateFile(), QSettings::IniFormat);
+    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
+    QCOMPARE(Ini.value("player0/card9").toString(), QStringLiteral("1"));
+}
+
+void TestProcess::crashedCopyDoesNotBlockTheNextStart()
+{
+    QVERIFY(QDir(StateFolder()).removeRecursively());
+    QProcess Crashed;
+    Start(Crashed);
+    Crashed.kill();
+    QVERIFY(Crashed.waitForFinished(20000));
+    // The next start takes the game waiting for it: it runs, not a copy that hands over.
+    QProcess Next;
+    StartWithStateFile(Next, "[main]\nplayer_num=3\n");
+    EndWith(Next, EndTask);
+    const QSettings Ini(StateFile(), QSettings::IniFormat);
+    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("3"));
+}
+
+void TestProcess::twoStartsAtOnceLeaveOneRunning()
+{
+    QVERIFY(QDir().mkpath(StateFolder()));
+    WriteFile(StateFile(), "[main]\nplayer_num=2\n");
+    QProcess First;
+    QProcess Second;
+    Launch(First);
+    Launch(Second);
+    QTRY_VERIFY_WITH_TIMEOUT(First.state() == QProcess::NotRunning || Second.state() == QProcess::NotRunning, 20000);
+    QProcess& Ended = First.state() == QProcess::NotRunning ? First : Second;
+    QProcess& Running = &Ended == &First ? Second : First;
+    QCOMPARE(Ended.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(Ended.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
+    QCOMPARE(Running.state(), QProcess::Running);
+    EndWith(Running, EndTask);
+    const QSettings Ini(StateFile(), QSettings::IniFormat);
+    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
 }
 
 QTEST_GUILESS_MAIN(TestProcess)

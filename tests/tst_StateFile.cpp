@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include <climits>
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -254,6 +255,11 @@ void TestStateFile::damagedFiles_data()
     QTest::newRow("credit values")
         << QByteArray("[player0]\nbonus_art=0x1E\nbonus_civ=12abc\nbonus_cra=$1E\nbonus_rel=-5\nbonus_sci=010\n") << 1
         << false << GroupCredits{30, 0, 30, -5, 10} << QList<int>{};
+    // Each owned card adds its credits at start; the stored ones then take over at the limits.
+    QTest::newRow("credits at the 32-bit limits")
+        << QByteArray("[player0]\ncard3=1\ncard9=1\nbonus_art=-2147483648\nbonus_civ=2147483647\n"
+                      "bonus_cra=$80000000\nbonus_rel=0x7FFFFFFF\nbonus_sci=-2147483647\n")
+        << 1 << false << GroupCredits{INT_MIN, INT_MAX, INT_MIN, INT_MAX, INT_MIN + 1} << QList<int>{3, 9};
     QTest::newRow("owned cards without credit keys") << QByteArray("[player0]\ncard5=1\ncard44=1\n") << 1 << false
                                                      << GroupCredits{} << QList<int>{5, 44};
     QTest::newRow("lock 2") << QByteArray("[main]\npurchase_lock=2\n") << 1 << true << GroupCredits{}

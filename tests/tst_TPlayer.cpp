@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include <limits>
 #include <stdexcept>
 
 class TestTPlayer : public QObject {
@@ -24,6 +25,10 @@ private slots:
     void guardedOperationsDoNothingWhileWorking_data();
     void guardedOperationsDoNothingWhileWorking();
     void failedBodyClearsTheGuard();
+    void creditSumsStopAtTheLimits_data();
+    void creditSumsStopAtTheLimits();
+    void basketTotalStopsAtTheLimits_data();
+    void basketTotalStopsAtTheLimits();
 };
 
 namespace {
@@ -40,6 +45,9 @@ int PositionOf(const TPlayer& Player, int Card)
 {
     return Order(Player).indexOf(Card) + 1;
 }
+
+constexpr int Lowest = std::numeric_limits<int>::min();
+constexpr int Highest = std::numeric_limits<int>::max();
 
 void VerifySorted(const TPlayer& Player)
 {
@@ -280,6 +288,95 @@ void TestTPlayer::failedBodyClearsTheGuard()
     // The ledger still works afterwards.
     Player.Card_pre(1);
     QCOMPARE(Player.CurrCost(), 50);
+}
+
+namespace {
+
+// The operations that move credits or the basket total by a card's amount.
+enum class Move { Add, TakeBackOwned, Confirm, Select, TakeBackSelected };
+
+} // namespace
+
+// Sculpture (card 3: Arts, Cost 50) gives Arts 10 and Civics 5. Credits near the 32-bit limits
+// (from a hand-edited state file) stop at the limits instead of wrapping round.
+void TestTPlayer::creditSumsStopAtTheLimits_data()
+{
+    QTest::addColumn<Move>("move");
+    QTest::addColumn<GroupCredits>("before");
+    QTest::addColumn<GroupCredits>("after");
+    QTest::newRow("add, ordinary") << Move::Add << GroupCredits{1, 2, 3, 4, 5} << GroupCredits{11, 7, 3, 4, 5};
+    QTest::newRow("add onto the highest") << Move::Add << GroupCredits{Highest, Highest - 3, Highest, 0, 0}
+                                          << GroupCredits{Highest, Highest, Highest, 0, 0};
+    QTest::newRow("add onto the lowest") << Move::Add << GroupCredits{Lowest, Lowest, Lowest, 0, 0}
+                                         << GroupCredits{Lowest + 10, Lowest + 5, Lowest, 0, 0};
+    QTest::newRow("take back, ordinary") << Move::TakeBackOwned << GroupCredits{} << GroupCredits{-10, -5, 0, 0, 0};
+    QTest::newRow("take back from the lowest") << Move::TakeBackOwned << GroupCredits{Lowest, Lowest + 3, 0, 0, 0}
+                                               << GroupCredits{Lowest, Lowest, 0, 0, 0};
+    QTest::newRow("take back from the highest") << Move::TakeBackOwned << GroupCredits{Highest, Highest, 0, 0, 0}
+                                                << GroupCredits{Highest - 10, Highest - 5, 0, 0, 0};
+    QTest::newRow("confirm, ordinary") << Move::Confirm << GroupCredits{-7, 0, 0, 0, 0}
+                                       << GroupCredits{3, 5, 0, 0, 0};
+    QTest::newRow("confirm onto the highest") << Move::Confirm << GroupCredits{Highest - 9, Highest, 0, 0, Lowest}
+                                              << GroupCredits{Highest, Highest, 0, 0, Lowest};
+}
+
+void TestTPlayer::creditSumsStopAtTheLimits()
+{
+    QFETCH(Move, move);
+    QFETCH(GroupCredits, before);
+    QFETCH(GroupCredits, after);
+    TPlayer Player;
+    if (move == Move::TakeBackOwned)
+        Player.Card_add(3);
+    if (move == Move::Confirm)
+        Player.Card_pre(3);
+    Player.setCredits(before);
+    switch (move) {
+    case Move::Add: Player.Card_add(3); break;
+    case Move::TakeBackOwned: Player.Card_remove(3); break;
+    default: Player.CardBuy_confirm(); break;
+    }
+    QCOMPARE(Player.Credits(), after);
+    VerifySorted(Player);
+    for (int i = 1; i <= CardCount; ++i)
+        QVERIFY(Player.Price(i) >= (Player.Card_bought(i) ? -1 : 0));
+}
+
+void TestTPlayer::basketTotalStopsAtTheLimits_data()
+{
+    QTest::addColumn<Move>("move");
+    QTest::addColumn<int>("artsCredit");
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    // With the lowest Arts credit, Sculpture costs 2147483647.
+    QTest::newRow("select, ordinary") << Move::Select << 0 << 100 << 150;
+    QTest::newRow("select the dearest card") << Move::Select << Lowest << 0 << Highest;
+    QTest::newRow("select the dearest onto a large total") << Move::Select << Lowest << Highest - 5 << Highest;
+    QTest::newRow("select the dearest onto the lowest total") << Move::Select << Lowest << Lowest << -1;
+    QTest::newRow("take back, ordinary") << Move::TakeBackSelected << 0 << 100 << 50;
+    QTest::newRow("take back the dearest from a low total") << Move::TakeBackSelected << Lowest << Lowest + 5
+                                                            << Lowest;
+    QTest::newRow("take back the dearest from the highest total") << Move::TakeBackSelected << Lowest << Highest
+                                                                  << 0;
+}
+
+void TestTPlayer::basketTotalStopsAtTheLimits()
+{
+    QFETCH(Move, move);
+    QFETCH(int, artsCredit);
+    QFETCH(int, before);
+    QFETCH(int, after);
+    TPlayer Player;
+    if (move == Move::TakeBackSelected)
+        Player.Card_pre(3);
+    Player.setBonArt(artsCredit);
+    Player.Card_work();
+    Player.setCurrCost(before);
+    if (move == Move::Select)
+        Player.Card_pre(3);
+    else
+        Player.Card_remove(3);
+    QCOMPARE(Player.CurrCost(), after);
 }
 
 QTEST_APPLESS_MAIN(TestTPlayer)

@@ -2,8 +2,10 @@
 // card clicks routed to the button's own player, Confirm and Cancel, delete-all.
 
 #include "Fixture.h"
+#include "state/u_StateFile.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabBar>
@@ -14,6 +16,7 @@ class TestFrmMain : public WindowsTest {
 private slots:
     void firstStart();
     void addPlayerTwice();
+    void addPlayerStopsAtTheMostAStartRestores();
     void sliderDragShowsTreasuryAndRedrawsOnRelease();
     void sliderKeysCommitAtOnce();
     void switchingPlayersMovesTheSlider();
@@ -23,6 +26,7 @@ private slots:
     void clickFromNoCardOrNoPlayerDoesNothing();
     void confirmAndCancelActOnTheCurrentPlayer();
     void deleteAllStartsOverAtPlayerOne();
+    void extremeCreditsMakeCardsDearNeverFree();
 
 private:
     QPushButton* Button(const char* Name) { return Child<QPushButton>(Main, Name); }
@@ -68,6 +72,31 @@ void TestFrmMain::addPlayerTwice()
     QCOMPARE(Slider()->value(), 0);
     // The tabs share the width of the tab bar.
     QVERIFY(Tabs()->tabBar()->tabRect(2).right() >= Tabs()->width() - 2);
+}
+
+void TestFrmMain::addPlayerStopsAtTheMostAStartRestores()
+{
+    QPushButton* Add = Button("btnAdd");
+    while (Tabs()->count() < MaxRestoredPlayers - 1)
+        Click(Add);
+    QVERIFY(Add->isEnabled());
+    Click(Add);
+    QCOMPARE(Tabs()->count(), MaxRestoredPlayers);
+    QVERIFY(!Add->isEnabled());
+    Click(Add);
+    QCOMPARE(Tabs()->count(), MaxRestoredPlayers);
+    QCOMPARE(Main->Players().size(), std::size_t(MaxRestoredPlayers));
+    QCOMPARE(Main->CurrentPlayer()->Player(), MaxRestoredPlayers);
+    // Every player comes back after a restart, and the button stays off.
+    Main->close();
+    EndProgram();
+    StartProgram();
+    QCOMPARE(Tabs()->count(), MaxRestoredPlayers);
+    QVERIFY(!Button("btnAdd")->isEnabled());
+    Main->DeleteAllPlayers();
+    QVERIFY(Button("btnAdd")->isEnabled());
+    Click(Button("btnAdd"));
+    QCOMPARE(Tabs()->count(), 2);
 }
 
 void TestFrmMain::sliderDragShowsTreasuryAndRedrawsOnRelease()
@@ -247,6 +276,33 @@ void TestFrmMain::deleteAllStartsOverAtPlayerOne()
     QVERIFY(CardOf(Main, 1, 51)->isEnabled());
     Click(Button("btnAdd"));
     QCOMPARE(Tabs()->tabText(1), QStringLiteral("2"));
+}
+
+// A hand-edited state file with credits at the 32-bit limits: nothing wraps round at start, on
+// the board or when an owned card is taken back.
+void TestFrmMain::extremeCreditsMakeCardsDearNeverFree()
+{
+    EndProgram();
+    {
+        QFile File(Home.StateFile());
+        QVERIFY(File.open(QIODevice::WriteOnly));
+        File.write("[player0]\ncard3=1\nbonus_art=-2147483648\nbonus_civ=-2147483646\nbonus_cra=2147483647\n");
+    }
+    StartProgram();
+    TCardButton* Music = CardOf(Main, 1, 14); // Arts
+    QVERIFY(Music->text().startsWith(QStringLiteral("2147483647) ")));
+    QVERIFY(!Music->isEnabled());
+    QVERIFY(CardOf(Main, 1, 1)->text().startsWith(QStringLiteral("0) "))); // Crafts
+    // Sculpture gives Arts 10 and Civics 5; taking it back stops both at the lower limit.
+    Click(CardOf(Main, 1, 3));
+    QVERIFY(!Main->CurrentPlayer()->Card_bought(3));
+    QCOMPARE(LabelText(Main, "labBonus1_1"), QStringLiteral("Art: -2147483648"));
+    QCOMPARE(LabelText(Main, "labBonus2_1"), QStringLiteral("Civ: -2147483648"));
+    QCOMPARE(LabelText(Main, "labBonus3_1"), QStringLiteral("Cra: 2147483647"));
+    QVERIFY(CardOf(Main, 1, 3)->text().startsWith(QStringLiteral("2147483647) ")));
+    Click(CardOf(Main, 1, 1));
+    Click(CardOf(Main, 1, 6)); // Masonry, Crafts
+    QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 0"));
 }
 
 QTEST_MAIN(TestFrmMain)

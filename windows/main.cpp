@@ -1,19 +1,30 @@
 #include "state/u_StateFile.h"
+#include "windows/u_OneCopy.h"
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 #include "windows/u_frmMain.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication Application(argc, argv);
     UseDocumentsOption(QApplication::arguments());
+    // Ties the windows to the desktop entry and its icon in docks and task switchers.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUORVANE_APP_ID)));
+    // Before anything reads or writes the game: a start while a copy runs on the same state
+    // folder brings that copy to the front and ends here.
+    TOneCopy OneCopy(StateFolder());
+    if (OneCopy.OtherCopyRuns())
+        return 0;
     // One style everywhere, so that the boards are measured as the tests measure them.
     QApplication::setStyle(QStringLiteral("Fusion"));
     TfrmMain frmMain;
     TfrmInfo frmInfo;
     TfrmBonus frmBonus(frmMain);
     frmMain.UseWindows(frmInfo, frmBonus);
+    OneCopy.setWindow(&frmMain);
     return QApplication::exec();
 }

@@ -120,8 +120,15 @@ bool Install()
     Action.sa_handler = OnSignal;
     sigemptyset(&Action.sa_mask);
     Action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &Action, nullptr);
-    ::sigaction(SIGINT, &Action, nullptr);
+    // SIGHUP: the terminal that started the program was closed; SIGQUIT: Ctrl+\ there. Both
+    // would otherwise end the program without saving the game. A program started with hang-ups
+    // ignored (nohup) is meant to outlive its terminal, so that stays as it is.
+    for (const int Signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
+        struct sigaction Inherited = {};
+        if (Signal == SIGHUP && ::sigaction(Signal, nullptr, &Inherited) == 0 && Inherited.sa_handler == SIG_IGN)
+            continue;
+        ::sigaction(Signal, &Action, nullptr);
+    }
     return true;
 }
 

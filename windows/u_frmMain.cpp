@@ -145,6 +145,8 @@ void TfrmMain::AddPlayer()
 {
     oblPlayer.push_back(DM->CreatePlayer(this, tacMain));
     setCurrentPlayer(oblPlayer.back().get());
+    // A start restores no more players than this, so the game may not grow beyond it.
+    btnAdd->setEnabled(int(oblPlayer.size()) < MaxRestoredPlayers);
 }
 
 void TfrmMain::RestorePlayers(const TSavedGame& Game)
