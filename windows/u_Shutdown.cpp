@@ -75,7 +75,9 @@ public:
         if (!Addressee || Addressee->window() == Modal)
             return false;
         QMetaObject::invokeMethod(qApp, &CloseInOrder, Qt::QueuedConnection);
-        *Result = 0;
+        // A message posted to the window comes through the event loop first, with no result.
+        if (Result)
+            *Result = 0;
         return true;
     }
 };
