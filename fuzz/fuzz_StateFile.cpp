@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QTemporaryDir Home; // never the real documents folder
-    qputenv("HOME", Home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (Home.path() + QStringLiteral("/.config")).toLocal8Bit());
+    UseDocumentsFolder(Home.path() + QStringLiteral("/Documents"));
     new QApplication(*argc, *argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     StatePath = StateFilePath(QStringLiteral("state.ini"));

@@ -23,6 +23,8 @@ QString Section(int k)
     return QStringLiteral("player") + QString::number(k);
 }
 
+QString DocumentsFolder; // empty: the system's
+
 QString CardKey(int Card)
 {
     return QStringLiteral("card") + QString::number(Card);
@@ -108,16 +110,23 @@ void AppendKeys(QByteArray& Out, const TIniSection& Section)
         Out.append(Key).append('=').append(Value).append('\n');
 }
 
-} // namespace
-
-QString StateFolder()
+QString SystemDocumentsFolder()
 {
+#ifdef Q_OS_UNIX
     // Without a home folder Qt falls back to the file-system root (root with HOME unset would
     // write /Documents): keep no state rather than put it somewhere nobody looks.
     const QString Home = QString::fromLocal8Bit(qgetenv("HOME"));
     if (Home.isEmpty() || QDir::isRelativePath(Home) || !QFileInfo(Home).isDir())
         return {};
-    const QString Documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+#endif
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace
+
+QString StateFolder()
+{
+    const QString Documents = DocumentsFolder.isEmpty() ? SystemDocumentsFolder() : DocumentsFolder;
     if (Documents.isEmpty())
         return {};
     return Documents + QLatin1Char('/') + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -129,6 +138,26 @@ QString StateFilePath(const QString& FileName)
     if (Folder.isEmpty() || !QDir().mkpath(Folder))
         return {};
     return Folder + QLatin1Char('/') + FileName;
+}
+
+void UseDocumentsFolder(const QString& Folder)
+{
+    DocumentsFolder = Folder.isEmpty() ? QString() : QFileInfo(Folder).absoluteFilePath();
+}
+
+void UseDocumentsOption(const QStringList& Arguments)
+{
+    const QString Option = QStringLiteral("--documents");
+    QString Folder;
+    for (qsizetype i = 1; i < Arguments.size() && Folder.isEmpty(); ++i) {
+        if (Arguments[i] == Option && i + 1 < Arguments.size())
+            Folder = Arguments[i + 1];
+        else if (Arguments[i].startsWith(Option + QLatin1Char('=')))
+            Folder = Arguments[i].mid(Option.size() + 1);
+    }
+    // An empty value is a mistake, not a request for the system's folder.
+    if (!Folder.isEmpty())
+        UseDocumentsFolder(Folder);
 }
 
 std::optional<TSavedGame> ReadStateFile(const QString& Path)

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -33,14 +34,22 @@ struct TSavedGame {
     bool operator==(const TSavedGame&) const = default;
 };
 
-// The folder named after the executable in the user's documents folder, without making it. Empty
-// when there is no usable home folder (HOME unset, relative or missing) or no documents folder:
-// then no state is kept anywhere.
+// The folder named after the executable in the user's documents folder (or the one given to
+// UseDocumentsFolder), without making it. Empty when there is no documents folder, or on Unix no
+// usable home folder (HOME unset, relative or missing): then no state is kept anywhere.
 QString StateFolder();
 
 // FileName inside StateFolder(); the folder is created with its parents. Empty when there is no
 // state folder or it cannot be made.
 QString StateFilePath(const QString& FileName);
+
+// Folder stands in for the user's documents folder from now on; empty gives the system's back.
+// Games kept elsewhere (a memory stick) and the tests' temporary homes use it.
+void UseDocumentsFolder(const QString& Folder);
+
+// Applies "--documents FOLDER" or "--documents=FOLDER" when the command line has it with a
+// non-empty FOLDER; a relative FOLDER is taken from the current folder.
+void UseDocumentsOption(const QStringList& Arguments);
 
 // What the file at Path holds. No value when there is no regular file there or it cannot be read;
 // such a file is left alone. Missing or malformed keys give their defaults: one player, credits 0,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Fixture.h"
 
+#include "state/u_StateFile.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -43,6 +45,8 @@ void WindowsTest::InEditor(const std::function<void(QWidget*)>& Steps)
 
 void WindowsTest::init()
 {
+    // A test that moved the documents folder does not move it for the next one.
+    UseDocumentsFolder(Home.Documents());
     StartProgram();
 }
 
@@ -50,7 +54,9 @@ void WindowsTest::cleanup()
 {
     EndProgram();
     // A run that ends without closing leaves its recovery copy, which the next start would restore.
-    QDir(QFileInfo(Home.StateFile()).absolutePath()).removeRecursively();
+    // The folder is named from the home, never from where the program looked: a test that left no
+    // usable home would make that the working folder.
+    QDir(Home.Documents()).removeRecursively();
 }
 
 TCardButton* CardOf(QWidget* Window, int Player, int Card)

@@ -7,6 +7,7 @@
 //                                        After each change: "step K <what> <game digest>".
 //   session_driver show                  starts as the program does and prints "game <digest>"
 //                                        of what the start restored, then ends without closing.
+//   Either takes the program's "--documents FOLDER" after the others.
 //
 // The digest is a hash of the game as the state file keeps it, so equal games print equal digests.
 
@@ -90,18 +91,19 @@ int Play(TfrmMain& Main, int Steps, int PauseMs)
 int main(int argc, char* argv[])
 {
     QApplication Application(argc, argv);
+    UseDocumentsOption(QApplication::arguments());
     QApplication::setStyle(QStringLiteral("Fusion"));
     const QByteArray Mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     TfrmMain frmMain;
     TfrmInfo frmInfo;
     TfrmBonus frmBonus(frmMain);
     frmMain.UseWindows(frmInfo, frmBonus);
-    if (Mode == "play" && argc == 4)
+    if (Mode == "play" && argc >= 4)
         return Play(frmMain, std::atoi(argv[2]), std::atoi(argv[3]));
     if (Mode == "show") {
         std::printf("game %s\n", Digest(frmMain).constData());
         return 0;
     }
-    std::fprintf(stderr, "usage: session_driver play STEPS PAUSE_MS | show\n");
+    std::fprintf(stderr, "usage: session_driver play STEPS PAUSE_MS | show [--documents FOLDER]\n");
     return 2;
 }

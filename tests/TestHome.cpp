@@ -8,8 +8,7 @@
 
 TestHome::TestHome()
 {
-    qputenv("HOME", Dir.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (Dir.path() + QStringLiteral("/.config")).toLocal8Bit());
+    UseDocumentsFolder(Documents());
 }
 
 QString TestHome::Documents() const

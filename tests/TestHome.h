@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Points the documents folder at a fresh temporary home, so that no test reads or writes the
-// real one. Construct before the application object reads its paths.
+// Points the program's documents folder at a fresh temporary home, so that no test reads or
+// writes the real one.
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The built program as a separate process: SIGTERM, SIGINT, SIGHUP and SIGQUIT end it in order,
-// with status 0 and a correct state file, and the next run restores that file and deletes it. A
-// run killed outright comes back from its recovery file; a second start leaves a running copy alone.
+// The built program as a separate process: the system's requests to end (SIGTERM, SIGINT, SIGHUP
+// and SIGQUIT on Linux, "End task" on Windows) end it in order, with status 0 and a correct state
+// file, and the next run restores that file and deletes it. A run killed outright comes back from
+// its recovery file; a second start leaves a running copy alone.
 
 #include <QDir>
 #include <QMap>
@@ -34,7 +35,13 @@ private:
     void Launch(QProcess& Program, bool IgnoreHangUp = false);
     // Starts the program on a state file with these contents and waits until it has taken it.
     void StartWithStateFile(QProcess& Program, const QByteArray& Contents);
+    // Signal is a POSIX signal; on Windows every request is "End task".
     void EndWith(QProcess& Program, int Signal);
+#ifdef Q_OS_WIN
+    static constexpr int EndTask = 0;
+#else
+    static constexpr int EndTask = SIGTERM;
+#endif
     QString StateFolder() const { return Home.path() + QStringLiteral("/Documents/quorvane"); }
     QString StateFile() const { return StateFolder() + QStringLiteral("/state.ini"); }
 
@@ -43,14 +50,16 @@ private:
 
 void TestProcess::Launch(QProcess& Program, bool IgnoreHangUp)
 {
+#ifdef Q_OS_WIN
+    Q_UNUSED(IgnoreHangUp);
+#else
     Program.setChildProcessModifier([IgnoreHangUp] { ::signal(SIGHUP, IgnoreHangUp ? SIG_IGN : SIG_DFL); });
+#endif
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    Environment.insert(QStringLiteral("HOME"), Home.path());
-    Environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Home.path() + QStringLiteral("/.config"));
     Environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     Program.setProcessEnvironment(Environment);
     Program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    Program.start(QStringLiteral(QUORVANE_EXE), {});
+    Program.start(QStringLiteral(QUORVANE_EXE), {QStringLiteral("--documents"), Home.path() + QStringLiteral("/Documents")});
     QVERIFY(Program.waitForStarted(10000));
 }
 
@@ -92,7 +101,13 @@ void TestProcess::StartWithStateFile(QProcess& Program, const QByteArray& Conten
 
 void TestProcess::EndWith(QProcess& Program, int Signal)
 {
+#ifdef Q_OS_WIN
+    // A close sent to each of the program's windows, as "End task" and taskkill send it.
+    Q_UNUSED(Signal);
+    Program.terminate();
+#else
     QCOMPARE(::kill(pid_t(Program.processId()), Signal), 0);
+#endif
     QVERIFY(Program.waitForFinished(20000));
     QCOMPARE(Program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(Program.exitCode(), 0);
@@ -101,10 +116,14 @@ void TestProcess::EndWith(QProcess& Program, int Signal)
 void TestProcess::signalEndsTheProgramAndSavesTheGame_data()
 {
     QTest::addColumn<int>("signal");
+#ifdef Q_OS_WIN
+    QTest::newRow("End task") << EndTask;
+#else
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGINT") << SIGINT;
     QTest::newRow("SIGHUP") << SIGHUP;
     QTest::newRow("SIGQUIT") << SIGQUIT;
+#endif
 }
 
 void TestProcess::signalEndsTheProgramAndSavesTheGame()
@@ -127,7 +146,7 @@ void TestProcess::nextRunRestoresTheFileAndDeletesIt()
     QProcess Program;
     StartWithStateFile(Program,
                        "[main]\nplayer_num=2\npurchase_lock=1\n[player0]\ncard9=1\nbonus_art=5\nbonus_cra=10\n");
-    EndWith(Program, SIGTERM);
+    EndWith(Program, EndTask);
     // What it saved is what it restored.
     const QSettings Ini(StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
@@ -139,6 +158,9 @@ void TestProcess::nextRunRestoresTheFileAndDeletesIt()
 
 void TestProcess::hangUpIgnoredAtStartKeepsTheProgramRunning()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no hang-up signal");
+#else
     QVERIFY(QDir(StateFolder()).removeRecursively());
     QProcess Program;
     Start(Program, true);
@@ -147,6 +169,7 @@ void TestProcess::hangUpIgnoredAtStartKeepsTheProgramRunning()
     QVERIFY(!QFile::exists(StateFile()));
     EndWith(Program, SIGTERM);
     QVERIFY(QFile::exists(StateFile()));
+#endif
 }
 
 
@@ -175,7 +198,7 @@ void TestProcess::secondStartLeavesTheRunningGameAlone()
     QCOMPARE(First.state(), QProcess::Running);
 
     // The running copy saves its own game at its close.
-    EndWith(First, SIGTERM);
+    EndWith(First, EndTask);
     const QSettings Ini(StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
     QCOMPARE(Ini.value("player0/card9").toString(), QStringLiteral("1"));
@@ -186,12 +209,12 @@ void TestProcess::crashedCopyDoesNotBlockTheNextStart()
     QVERIFY(QDir(StateFolder()).removeRecursively());
     QProcess Crashed;
     Start(Crashed);
-    QCOMPARE(::kill(pid_t(Crashed.processId()), SIGKILL), 0);
+    Crashed.kill();
     QVERIFY(Crashed.waitForFinished(20000));
     // The next start takes the game waiting for it: it runs, not a copy that hands over.
     QProcess Next;
     StartWithStateFile(Next, "[main]\nplayer_num=3\n");
-    EndWith(Next, SIGTERM);
+    EndWith(Next, EndTask);
     const QSettings Ini(StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("3"));
 }
@@ -211,7 +234,7 @@ void TestProcess::twoStartsAtOnceLeaveOneRunning()
     QCOMPARE(Ended.exitCode(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
     QCOMPARE(Running.state(), QProcess::Running);
-    EndWith(Running, SIGTERM);
+    EndWith(Running, EndTask);
     const QSettings Ini(StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
 }
@@ -220,15 +243,14 @@ void TestProcess::killedAfterAPurchaseComesBack()
 {
     const QString Folder = Home.path() + QStringLiteral("/Documents/session_driver");
     QVERIFY(QDir(Folder).removeRecursively());
+    const QString Documents = Home.path() + QStringLiteral("/Documents");
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    Environment.insert(QStringLiteral("HOME"), Home.path());
-    Environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Home.path() + QStringLiteral("/.config"));
     Environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
     // One purchase through the real buttons, then a long pause in which the program is killed.
     QProcess Session;
     Session.setProcessEnvironment(Environment);
-    Session.start(QStringLiteral(SESSION_DRIVER), {QStringLiteral("play"), QStringLiteral("1"), QStringLiteral("600000")});
+    Session.start(QStringLiteral(SESSION_DRIVER), {QStringLiteral("play"), QStringLiteral("1"), QStringLiteral("600000"), QStringLiteral("--documents"), Documents});
     QVERIFY(Session.waitForStarted(10000));
     QTRY_VERIFY_WITH_TIMEOUT(Session.canReadLine(), 20000);
     const QList<QByteArray> Step = Session.readLine().trimmed().split(' ');
@@ -237,7 +259,7 @@ void TestProcess::killedAfterAPurchaseComesBack()
     const QString CardKey = QStringLiteral("player0/card") + QString::fromLatin1(Step[3]);
     const QString Recovery = Folder + QStringLiteral("/recovery.ini");
     QTRY_COMPARE_WITH_TIMEOUT(QSettings(Recovery, QSettings::IniFormat).value(CardKey).toString(), QStringLiteral("1"), 20000);
-    QCOMPARE(::kill(pid_t(Session.processId()), SIGKILL), 0);
+    Session.kill();
     QVERIFY(Session.waitForFinished(20000));
     QCOMPARE(Session.exitStatus(), QProcess::CrashExit);
     QVERIFY(!QFile::exists(Folder + QStringLiteral("/state.ini")));
@@ -245,7 +267,7 @@ void TestProcess::killedAfterAPurchaseComesBack()
     // The next start restores the game as it stood: the same digest of every player and the lock.
     QProcess Next;
     Next.setProcessEnvironment(Environment);
-    Next.start(QStringLiteral(SESSION_DRIVER), {QStringLiteral("show")});
+    Next.start(QStringLiteral(SESSION_DRIVER), {QStringLiteral("show"), QStringLiteral("--documents"), Documents});
     QVERIFY(Next.waitForFinished(20000));
     QCOMPARE(Next.readAllStandardOutput().trimmed(), "game " + Step[4]);
 }

@@ -8,13 +8,19 @@
 #include "state/u_StateFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSlider>
 #include <QTest>
 
 #include <climits>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <csignal>
+#endif
 
 class TestStateFile : public WindowsTest {
     Q_OBJECT
@@ -34,14 +40,21 @@ private slots:
     void savedOncePerRun();
     void terminationSignalClosesInOrder_data();
     void terminationSignalClosesInOrder();
+    void closingTheEditorItselfLeavesTheProgramRunning();
     void otherKeysInTheFileStay();
     void textKeepsWhatIsNotTheGames_data();
     void textKeepsWhatIsNotTheGames();
     void unwritablePlaceSavesNothing();
     void noUsableHomeKeepsNoState_data();
     void noUsableHomeKeepsNoState();
+    void documentsOption_data();
+    void documentsOption();
 
 private:
+    // The ways the system asks the program to end: signals on Linux; on Windows a console Ctrl+C,
+    // "End task" (a close sent to the main window) and the session ending.
+    enum class EndRequest { Term, Interrupt, CtrlC, EndTask, SessionEnd };
+    void AskToEnd(EndRequest Request);
     // Closes the running program's main window (which saves) and starts it again.
     void Restart();
     void WriteStateFile(const QByteArray& Contents);
@@ -414,33 +427,94 @@ void TestStateFile::savedOncePerRun()
 
 void TestStateFile::terminationSignalClosesInOrder_data()
 {
-    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("request");
     QTest::addColumn<bool>("editorOpen");
-    QTest::newRow("SIGTERM") << SIGTERM << false;
-    QTest::newRow("SIGINT") << SIGINT << false;
-    QTest::newRow("SIGTERM over the credit editor") << SIGTERM << true;
+#ifdef Q_OS_WIN
+    QTest::newRow("Ctrl+C") << int(EndRequest::CtrlC) << false;
+    QTest::newRow("End task") << int(EndRequest::EndTask) << false;
+    QTest::newRow("session end") << int(EndRequest::SessionEnd) << false;
+    QTest::newRow("Ctrl+C over the credit editor") << int(EndRequest::CtrlC) << true;
+    QTest::newRow("End task over the credit editor") << int(EndRequest::EndTask) << true;
+    QTest::newRow("session end over the credit editor") << int(EndRequest::SessionEnd) << true;
+#else
+    QTest::newRow("SIGTERM") << int(EndRequest::Term) << false;
+    QTest::newRow("SIGINT") << int(EndRequest::Interrupt) << false;
+    QTest::newRow("SIGTERM over the credit editor") << int(EndRequest::Term) << true;
+#endif
 }
 
 void TestStateFile::terminationSignalClosesInOrder()
 {
-    QFETCH(int, signal);
+    QFETCH(int, request);
     QFETCH(bool, editorOpen);
+#ifdef Q_OS_WIN
+    // Under Wine a program has a console only on a terminal; the Windows build runs these rows
+    // once more that way.
+    if (EndRequest(request) == EndRequest::CtrlC && !::GetConsoleWindow())
+        QSKIP("no console to press Ctrl+C in");
+#endif
     Main->CurrentPlayer()->Card_add(17);
     if (editorOpen) {
         bool EditorClosed = false;
         const WhenModalOpens Answer([&](QWidget* Editor) {
-            ::raise(signal);
+            AskToEnd(EndRequest(request));
             QTRY_VERIFY(!Editor->isVisible());
             EditorClosed = true;
         });
         ClickOnScreen(Child<QWidget>(Main, "panBonus1"), {2, 2});
         QVERIFY(EditorClosed);
     } else {
-        ::raise(signal);
+        AskToEnd(EndRequest(request));
     }
     QTRY_VERIFY(Main->isHidden());
     const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("player0/card17").toString(), QStringLiteral("1"));
+}
+
+void TestStateFile::closingTheEditorItselfLeavesTheProgramRunning()
+{
+#ifdef Q_OS_WIN
+    // The editor's own close button sends it a close; only "End task" on the window below it
+    // ends the program.
+    bool EditorClosed = false;
+    const WhenModalOpens Answer([&](QWidget* Editor) {
+        ::PostMessageW(HWND(Editor->winId()), WM_CLOSE, 0, 0);
+        QTRY_VERIFY(!Editor->isVisible());
+        EditorClosed = true;
+    });
+    ClickOnScreen(Child<QWidget>(Main, "panBonus1"), {2, 2});
+    QVERIFY(EditorClosed);
+    QTest::qWait(100);
+    QVERIFY(Main->isVisible());
+    QVERIFY(!QFile::exists(Home.StateFile()));
+#else
+    QSKIP("a close sent to one window is a Windows request");
+#endif
+}
+
+void TestStateFile::AskToEnd(EndRequest Request)
+{
+#ifdef Q_OS_WIN
+    const HWND Window = HWND(Main->winId());
+    switch (Request) {
+    case EndRequest::CtrlC:
+        QVERIFY(::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0));
+        break;
+    case EndRequest::EndTask:
+        QVERIFY(::PostMessageW(Window, WM_CLOSE, 0, 0));
+        break;
+    case EndRequest::SessionEnd:
+        // The system asks first; the session then goes on here, as if another program had
+        // refused, so that the test program is not ended with it.
+        QCOMPARE(::SendMessageW(Window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), LRESULT(TRUE));
+        ::SendMessageW(Window, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+        break;
+    default:
+        QFAIL("not a Windows request");
+    }
+#else
+    QVERIFY(::raise(Request == EndRequest::Term ? SIGTERM : SIGINT) == 0);
+#endif
 }
 
 void TestStateFile::otherKeysInTheFileStay()
@@ -508,20 +582,13 @@ void TestStateFile::unwritablePlaceSavesNothing()
         QFile File(Blocker);
         QVERIFY(File.open(QIODevice::WriteOnly));
     }
-    const QString Config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
-    QVERIFY(QDir().mkpath(Config));
-    {
-        QFile Dirs(Config + QStringLiteral("/user-dirs.dirs"));
-        QVERIFY(Dirs.open(QIODevice::WriteOnly));
-        Dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/blocker/Documents\"\n");
-    }
+    UseDocumentsFolder(Blocker + QStringLiteral("/Documents"));
     const QStringList Before = QDir(Home.Documents() + "/..").entryList(QDir::AllEntries | QDir::Hidden);
     QCOMPARE(StateFilePath(QStringLiteral("state.ini")), QString());
     QVERIFY(!::WriteStateFile(Blocker + QStringLiteral("/sub/state.ini"), SavedGame(Main->Players(), true)));
     Main->close();
     QVERIFY(Main->isHidden());
     QCOMPARE(QDir(Home.Documents() + "/..").entryList(QDir::AllEntries | QDir::Hidden), Before);
-    QFile::remove(Config + QStringLiteral("/user-dirs.dirs"));
     // With nowhere to keep a game, the next start is a fresh one.
     EndProgram();
     StartProgram();
@@ -540,23 +607,61 @@ void TestStateFile::noUsableHomeKeepsNoState_data()
 // Qt would put the documents folder below the file-system root or the working folder.
 void TestStateFile::noUsableHomeKeepsNoState()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("Windows takes the documents folder from the system, not from HOME");
+#endif
     QFETCH(QByteArray, home);
-    const QByteArray Real = qgetenv("HOME");
     EndProgram();
-    if (home == "unset")
-        qunsetenv("HOME");
-    else
-        qputenv("HOME", home);
-    QCOMPARE(StateFilePath(QStringLiteral("state.ini")), QString());
-    StartProgram();
-    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
-    Main->close();
-    EndProgram();
-    qputenv("HOME", Real);
+    {
+        const QByteArray Real = qgetenv("HOME");
+        const auto Restore = qScopeGuard([&] {
+            qputenv("HOME", Real);
+            UseDocumentsFolder(Home.Documents());
+        });
+        UseDocumentsFolder({});
+        if (home == "unset")
+            qunsetenv("HOME");
+        else
+            qputenv("HOME", home);
+        QCOMPARE(StateFilePath(QStringLiteral("state.ini")), QString());
+        StartProgram();
+        QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+        Main->close();
+        EndProgram();
+    }
     for (const QString& Where : {QStringLiteral("/Documents/tst_StateFile"), QStringLiteral("relative-home"),
                                  QStringLiteral("/nonexistent-home-of-tst_StateFile")})
         QVERIFY2(!QFileInfo::exists(Where), qPrintable(Where));
     StartProgram();
+}
+
+void TestStateFile::documentsOption_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("documents"); // below the temporary home; empty: unchanged
+    QTest::newRow("separate value") << QStringList{"quorvane", "--documents", "{home}/stick"} << "stick";
+    QTest::newRow("joined value") << QStringList{"quorvane", "--documents={home}/stick"} << "stick";
+    QTest::newRow("relative folder") << QStringList{"quorvane", "--documents", "stick"} << "stick";
+    QTest::newRow("among Qt's options") << QStringList{"quorvane", "-style", "fusion", "--documents", "{home}/a b"} << "a b";
+    QTest::newRow("no value") << QStringList{"quorvane", "--documents"} << "";
+    QTest::newRow("empty value") << QStringList{"quorvane", "--documents="} << "";
+    QTest::newRow("the program's own name") << QStringList{"--documents=x"} << "";
+    QTest::newRow("a longer option") << QStringList{"quorvane", "--documentsx", "{home}/stick"} << "";
+}
+
+void TestStateFile::documentsOption()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, documents);
+    const QString HomeFolder = QFileInfo(Home.Documents()).absolutePath();
+    arguments.replaceInStrings(QStringLiteral("{home}"), HomeFolder);
+    const QString Current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(HomeFolder));
+    UseDocumentsOption(arguments);
+    QDir::setCurrent(Current);
+    const QString Expected = (documents.isEmpty() ? Home.Documents() : HomeFolder + QLatin1Char('/') + documents) +
+                             QStringLiteral("/tst_StateFile/state.ini");
+    QCOMPARE(QFileInfo(StateFilePath(QStringLiteral("state.ini"))).absoluteFilePath(), QFileInfo(Expected).absoluteFilePath());
 }
 
 QTEST_MAIN(TestStateFile)

@@ -11,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     QApplication Application(argc, argv);
+    UseDocumentsOption(QApplication::arguments());
     // Ties the windows to the desktop entry and its icon in docks and task switchers.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUORVANE_APP_ID)));
