@@ -5,6 +5,9 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <chrono>
+
 TRecoveryWriter::TRecoveryWriter(QString Path)
     : FPath(std::move(Path))
 {
@@ -96,12 +99,22 @@ void TRecoveryWriter::Discard()
 
 void TRecoveryWriter::Run()
 {
+    using namespace std::chrono_literals;
+    // The newest text when its write failed. Such a failure is often brief (on Windows another
+    // program reading the file blocks the rename that commits a save), so it is tried again,
+    // less and less often, until it gets through or a newer game comes.
+    std::optional<QByteArray> Failed;
+    auto Delay = 250ms;
     std::unique_lock Guard(FLock);
     for (;;) {
-        FWake.wait(Guard, [this] { return FPending || FStopping; });
-        if (!FPending)
+        const auto Ready = [this] { return FPending || FStopping; };
+        if (Failed)
+            FWake.wait_for(Guard, Delay, Ready);
+        else
+            FWake.wait(Guard, Ready);
+        if (!FPending && (FStopping || !Failed))
             return;
-        const QByteArray Text = *std::exchange(FPending, std::nullopt);
+        const QByteArray Text = FPending ? *std::exchange(FPending, std::nullopt) : *Failed;
         QString Remove = std::exchange(FPendingRemove, QString());
         const unsigned Epoch = FRemoveEpoch;
         Guard.unlock();
@@ -121,5 +134,7 @@ void TRecoveryWriter::Run()
         // A failed write keeps the file to remove for the next text that gets through.
         if (!Written && FPendingRemove.isEmpty() && Epoch == FRemoveEpoch)
             FPendingRemove = Remove;
+        Delay = Written || Failed != Text ? 250ms : std::min(Delay * 2, std::chrono::milliseconds(8s));
+        Failed = Written ? std::nullopt : std::optional(Text);
     }
 }

@@ -2,8 +2,9 @@
 #pragma once
 // The running game's recovery copy. After every change the main window hands over the game; its
 // text is made on the caller's thread, and a worker thread writes it whole, flushed to the disk,
-// so that a click never waits for the disk. Texts that arrive while a write is under way replace each other: only the newest is
-// written next. A run that ends in order removes the copy; a run that is killed leaves it, and
+// so that a click never waits for the disk. Texts that arrive while a write is under way replace
+// each other: only the newest is written next, and a failed write is tried again until a newer
+// text comes. A run that ends in order removes the copy; a run that is killed leaves it, and
 // the next start restores the game from it.
 
 #include "state/u_StateFile.h"

@@ -70,7 +70,10 @@ void TestOneCopy::laterStartWithTheFolder_data()
     QTest::addColumn<bool>("ends");
     QTest::newRow("same folder") << "a/quorvane" << "a/quorvane" << true;
     QTest::newRow("same folder, spelled otherwise") << "a/quorvane" << "a/../a/./quorvane/" << true;
+#ifdef Q_OS_UNIX
+    // A link on Windows is a shortcut file, which no path passes through.
     QTest::newRow("same folder through a link") << "a/quorvane" << "link/quorvane" << true;
+#endif
     QTest::newRow("another home's folder") << "a/quorvane" << "b/quorvane" << false;
     QTest::newRow("nothing running") << "-" << "a/quorvane" << false;
     // Without a state folder there is no game to guard.
@@ -87,7 +90,9 @@ void TestOneCopy::laterStartWithTheFolder()
         return Relative.isEmpty() ? QString() : Temp.path() + QLatin1Char('/') + Relative;
     };
     QVERIFY(QDir().mkpath(Path("a")));
+#ifdef Q_OS_UNIX
     QVERIFY(QFile::link(Path("a"), Path("link")));
+#endif
     std::unique_ptr<TOneCopy> Running;
     if (running != QStringLiteral("-")) {
         Running = std::make_unique<TOneCopy>(Path(running));

@@ -18,12 +18,16 @@
 #include <QSlider>
 #include <QTest>
 
+#ifdef Q_OS_LINUX
 #include <linux/capability.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#endif
 
 namespace {
+
+#ifdef Q_OS_LINUX
 
 // While it lives, the calling thread obeys file permissions even as root (CI runs as root, and
 // root reads any file): the two capabilities that override them are off. Off already for a user.
@@ -49,6 +53,7 @@ private:
     __user_cap_header_struct Header{};
     __user_cap_data_struct Saved[2]{};
 };
+#endif
 
 void Put(const QString& Path, const QByteArray& Text)
 {
@@ -71,6 +76,7 @@ private slots:
     void startChoosesTheNewestWholeGame();
     void orderlyCloseRemovesTheRecoveryFile();
     void killedRunComesBackAtTheNextStart();
+    void failedWriteIsTriedAgain();
     void sessionSaveThenChangeThenClose();
     void stateFileSavedAfterAnAskedRemovalStays();
     void unreadableStateFileIsLeftAndTheGameKept();
@@ -221,6 +227,22 @@ void TestRecoveryWriter::killedRunComesBackAtTheNextStart()
     QCOMPARE(Child<QPushButton>(Main, "btnLock")->text(), QStringLiteral("Lock"));
 }
 
+// Something in the way of a write for a moment (on Windows, another program reading the file):
+// the game reaches the file once it is gone, without a further change.
+void TestRecoveryWriter::failedWriteIsTriedAgain()
+{
+    RecoveryHoldsTheGame();
+    QVERIFY(QFile::remove(Home.RecoveryFile()));
+    QVERIFY(QDir().mkpath(Home.RecoveryFile() + QStringLiteral("/in the way")));
+    QTest::mouseClick(CardOf(Main, 1, 9), Qt::LeftButton);
+    Click("btnBuyConfirm");
+    QTest::qWait(100);
+    QVERIFY(QFileInfo(Home.RecoveryFile()).isDir());
+    QVERIFY(QDir(Home.RecoveryFile()).removeRecursively());
+    RecoveryHoldsTheGame();
+    QVERIFY(ReadStateFile(Home.RecoveryFile())->Players[0].Owned[9]);
+}
+
 // A session manager asks for a save at logout; the user may go on playing, and the close that
 // follows must keep the later game.
 void TestRecoveryWriter::sessionSaveThenChangeThenClose()
@@ -276,6 +298,9 @@ void TestRecoveryWriter::stateFileSavedAfterAnAskedRemovalStays()
 
 void TestRecoveryWriter::unreadableStateFileIsLeftAndTheGameKept()
 {
+#ifndef Q_OS_LINUX
+    QSKIP("a file's permissions cannot take away its owner's right to read it here");
+#else
     EndProgram();
     QFile::remove(Home.RecoveryFile());
     Put(Home.StateFile(), PotteryGame);
@@ -301,16 +326,19 @@ void TestRecoveryWriter::unreadableStateFileIsLeftAndTheGameKept()
     StartProgram();
     QVERIFY(Main->Players()[0]->Card_bought(16));
     QVERIFY(QFile::exists(Home.StateFile()));
+#endif
 }
 
 void TestRecoveryWriter::oddEntriesAtTheStatePath_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("saved"); // the close could put a regular state file there
-    QTest::newRow("FIFO") << "fifo" << true;
     QTest::newRow("folder") << "folder" << false;
+#ifdef Q_OS_UNIX
+    QTest::newRow("FIFO") << "fifo" << true;
     QTest::newRow("link to a file outside the folder") << "link" << true;
     QTest::newRow("link to nothing") << "dangling link" << true;
+#endif
 }
 
 void TestRecoveryWriter::oddEntriesAtTheStatePath()
@@ -321,9 +349,12 @@ void TestRecoveryWriter::oddEntriesAtTheStatePath()
     const QString Outside = Home.Documents() + QStringLiteral("/outside.ini");
     const QByteArray OutsideText = "[notes]\nwho=Ann\n";
     const auto Make = [&] {
+#ifdef Q_OS_UNIX
         if (entry == "fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(Path).constData(), 0600), 0);
-        else if (entry == "folder")
+        else
+#endif
+        if (entry == "folder")
             QVERIFY(QDir().mkpath(Path + QStringLiteral("/inside")));
         else if (entry == "link")
             QVERIFY(QFile::link(Outside, Path));
