@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <climits>
+#include <utility>
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -452,6 +453,13 @@ void TestStateFile::terminationSignalClosesInOrder()
     // once more that way.
     if (EndRequest(request) == EndRequest::CtrlC && !::GetConsoleWindow())
         QSKIP("no console to press Ctrl+C in");
+    // A session ends once in a program's life: Qt takes a second end in the same process for the
+    // first one sent again, and does nothing. Such a row runs in a process of its own too.
+    static bool SessionEnded = false;
+    if (EndRequest(request) == EndRequest::SessionEnd) {
+        if (std::exchange(SessionEnded, true))
+            QSKIP("one session end per process: this row runs alone as tst_StateFile_session_end");
+    }
 #endif
     Main->CurrentPlayer()->Card_add(17);
     if (editorOpen) {
