@@ -48,6 +48,21 @@ private:
     QTemporaryDir Home;
 };
 
+namespace {
+
+// The program's windows stay off the screen where there is a platform for that; the Windows build
+// has its own platform only.
+QProcessEnvironment ChildEnvironment()
+{
+    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+#ifndef Q_OS_WIN
+    Environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+#endif
+    return Environment;
+}
+
+} // namespace
+
 void TestProcess::Launch(QProcess& Program, bool IgnoreHangUp)
 {
 #ifdef Q_OS_WIN
@@ -55,9 +70,7 @@ void TestProcess::Launch(QProcess& Program, bool IgnoreHangUp)
 #else
     Program.setChildProcessModifier([IgnoreHangUp] { ::signal(SIGHUP, IgnoreHangUp ? SIG_IGN : SIG_DFL); });
 #endif
-    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    Environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    Program.setProcessEnvironment(Environment);
+    Program.setProcessEnvironment(ChildEnvironment());
     Program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     Program.start(QStringLiteral(QUORVANE_EXE), {QStringLiteral("--documents"), Home.path() + QStringLiteral("/Documents")});
     QVERIFY(Program.waitForStarted(10000));
@@ -244,8 +257,7 @@ void TestProcess::killedAfterAPurchaseComesBack()
     const QString Folder = Home.path() + QStringLiteral("/Documents/session_driver");
     QVERIFY(QDir(Folder).removeRecursively());
     const QString Documents = Home.path() + QStringLiteral("/Documents");
-    QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    Environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QProcessEnvironment Environment = ChildEnvironment();
 
     // One purchase through the real buttons, then a long pause in which the program is killed.
     QProcess Session;

@@ -247,6 +247,9 @@ void TestRecoveryWriter::failedWriteIsTriedAgain()
 // follows must keep the later game.
 void TestRecoveryWriter::sessionSaveThenChangeThenClose()
 {
+#ifdef Q_OS_WIN
+    QSKIP("on Windows the session asks for a save only as it ends, and the program closes");
+#endif
     auto* Session = qApp->findChild<QSessionManager*>();
     QVERIFY(Session);
     QTest::mouseClick(CardOf(Main, 1, 9), Qt::LeftButton);
