@@ -152,9 +152,15 @@ TCardButton* TPlayer::Button(int iCard)
     return oblButton[iCard].get();
 }
 
-// Moves, relabels and enables the 51 card buttons, making them the first time.
+// Moves, relabels and enables the 51 card buttons, making them the first time. They are made out
+// of sight: shown one by one on a board in sight, they would cost about half as much again as
+// the board shown once with all of them.
 void TPlayer::ShowCards()
 {
+    QWidget* Board = FScrollBox->widget();
+    const bool MakeOutOfSight = !oblButton[1] && Board->isVisible();
+    if (MakeOutOfSight)
+        Board->hide();
     std::array<int, CardCount + 1> Row{};
     for (int Position = 1; Position <= CardCount; ++Position)
         Row[Card_sort[Position]] = Position;
@@ -175,8 +181,10 @@ void TPlayer::ShowCards()
         }
         Explain(Button, Explanation(id).join(QLatin1Char('\n')));
     }
-    if (auto* Board = qobject_cast<TBoard*>(FScrollBox->widget()))
-        Board->FollowScreenOrder();
+    if (auto* Cards = qobject_cast<TBoard*>(Board))
+        Cards->FollowScreenOrder();
+    if (MakeOutOfSight)
+        Board->show();
 }
 
 // The page is drawn whole as it comes into sight, however it comes: a tab switch, a key, undo.
