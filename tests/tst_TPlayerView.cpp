@@ -441,24 +441,25 @@ QStringList TestTPlayerView::PageInSight(int Number)
 
 void TestTPlayerView::pageComesIntoSightWhole_data()
 {
-    QTest::addColumn<bool>("undoDeleteAll"); // the pages come back by undoing "Delete all players"
-    QTest::addColumn<QString>("way");        // how each page is brought into sight
-    QTest::newRow("restored, Ctrl+Tab") << false << "Ctrl+Tab";
-    QTest::newRow("restored, Ctrl+Shift+Tab") << false << "Ctrl+Shift+Tab";
-    QTest::newRow("restored, Ctrl+PgDown") << false << "Ctrl+PgDown";
-    QTest::newRow("restored, tab clicked") << false << "click";
-    QTest::newRow("restored, buttons asked for before the page was shown") << false << "asked first";
-    QTest::newRow("undo of delete-all, Ctrl+Tab") << true << "Ctrl+Tab";
-    QTest::newRow("undo of delete-all, tab clicked") << true << "click";
+    QTest::addColumn<QString>("way");      // how each page is brought into sight
+    QTest::addColumn<bool>("undoFirst");   // a step on the first page is undone before, which puts
+                                           // back every ledger, seen or not
+    QTest::newRow("Ctrl+Tab") << "Ctrl+Tab" << false;
+    QTest::newRow("Ctrl+Shift+Tab") << "Ctrl+Shift+Tab" << false;
+    QTest::newRow("Ctrl+PgDown") << "Ctrl+PgDown" << false;
+    QTest::newRow("tab clicked") << "click" << false;
+    QTest::newRow("buttons asked for before the page is shown") << "asked first" << false;
+    QTest::newRow("after an undo, Ctrl+Tab") << "Ctrl+Tab" << true;
+    QTest::newRow("after an undo, tab clicked") << "click" << true;
 }
 
-// Pages that nobody has seen yet get their card buttons when they come into sight. However a page
-// comes into sight, it must show, read and walk exactly as a page that was drawn card by card in
+// A restored page that nobody has seen yet gets its card buttons when it comes into sight. However
+// it comes into sight, it must show, read and walk exactly as the same page drawn card by card in
 // sight of the user.
 void TestTPlayerView::pageComesIntoSightWhole()
 {
-    QFETCH(bool, undoDeleteAll);
     QFETCH(QString, way);
+    QFETCH(bool, undoFirst);
     auto* Tabs = Child<QTabWidget>(Main, "tacMain");
     constexpr int Players = 4;
     for (int k = 0; k < Players; ++k) {
@@ -478,18 +479,28 @@ void TestTPlayerView::pageComesIntoSightWhole()
         CardByCard[i + 1] = PageInSight(i + 1);
     }
 
-    // Closing keeps the game; the next start restores it.
+    // Closing keeps the game; the next start restores it, the last page in sight.
     Main->close();
     EndProgram();
     StartProgram();
     Tabs = Child<QTabWidget>(Main, "tacMain");
     QCOMPARE(Tabs->count(), Players);
-    if (undoDeleteAll) {
-        Main->DeleteAllPlayers();
+    const auto Press = [this](QKeyCombination Keys) {
         Main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Main));
-        QTest::keyClick(Main, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Tabs->count(), Players);
+        QTest::keyClick(QApplication::focusWidget(), Keys.key(), Keys.keyboardModifiers());
+    };
+    if (undoFirst) {
+        Press(Qt::CTRL | Qt::Key_Tab);
+        const TPlayer* First = Main->CurrentPlayer();
+        QCOMPARE(First->Player(), 1);
+        int Cheapest = 1;
+        while (First->Card_state(First->CardAt(Cheapest)) != CardState::Available)
+            ++Cheapest;
+        QTest::mouseClick(CardOf(Main, 1, First->CardAt(Cheapest)), Qt::LeftButton);
+        QCOMPARE(First->CurrCost(), First->Price(First->CardAt(Cheapest)));
+        Press(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(First->CurrCost(), 0);
     }
     if (way == "asked first")
         for (int Number = 1; Number <= Players; ++Number)
@@ -499,16 +510,15 @@ void TestTPlayerView::pageComesIntoSightWhole()
                                               {"Ctrl+Shift+Tab", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab},
                                               {"Ctrl+PgDown", Qt::CTRL | Qt::Key_PageDown},
                                               {"asked first", Qt::CTRL | Qt::Key_Tab}};
-    // Ctrl+Shift+Tab walks the pages backwards, so it meets each page first from the other side.
+    // Round every page once, from the one in sight on; Ctrl+Shift+Tab goes round backwards.
+    const int Direction = way == "Ctrl+Shift+Tab" ? Players - 1 : 1;
+    int Index = Tabs->currentIndex();
     for (int Step = 0; Step < Players; ++Step) {
-        const int Index = way == "Ctrl+Shift+Tab" ? (2 * Players - 2 - Step) % Players : Step;
-        if (way == "click") {
+        Index = (Index + Direction) % Players;
+        if (way == "click")
             ClickOnScreen(Tabs->tabBar(), Tabs->tabBar()->tabRect(Index).center());
-        } else {
-            Main->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(Main));
-            QTest::keyClick(QApplication::focusWidget(), Keys[way].key(), Keys[way].keyboardModifiers());
-        }
+        else
+            Press(Keys[way]);
         QCOMPARE(Tabs->currentIndex(), Index);
         const int Number = Tabs->tabText(Index).toInt();
         QCOMPARE(PageInSight(Number), CardByCard[Number]);
