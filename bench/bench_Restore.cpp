@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Starts of the program's windows, offscreen: a fresh start, and starts that restore saved games
-// of 18 players owning 20 or 40 cards each, and of 99 players owning all 51.
+// of 18 players owning 20 or 40 cards each, and of 99 players owning all 51. Then the first look
+// at a restored page, which gets its card buttons only then, against a look at one seen before.
 
 #include "../tests/Fixture.h"
 
 #include "state/u_StateFile.h"
 
 #include <QFile>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -24,18 +26,22 @@ QByteArray SavedGame(int Players, int OwnedEach)
     return Text;
 }
 
+void KeepGame(const QByteArray& Game)
+{
+    QFile File(StateFilePath(QStringLiteral("state.ini")));
+    File.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    File.write(Game);
+}
+
 // Players 0 is a fresh start: no saved game.
 void Start(benchmark::State& State)
 {
     const int Players = int(State.range(0));
     const QByteArray Game = Players > 0 ? SavedGame(Players, int(State.range(1))) : QByteArray();
-    const QString Path = StateFilePath(QStringLiteral("state.ini"));
     for (auto _ : State) {
         State.PauseTiming();
         if (Players > 0) {
-            QFile File(Path);
-            File.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            File.write(Game);
+            KeepGame(Game);
         } else {
             // The run before left its game in the recovery file, which a start would restore.
             QFile::remove(StateFilePath(QStringLiteral("recovery.ini")));
@@ -50,5 +56,39 @@ void Start(benchmark::State& State)
     }
 }
 BENCHMARK(Start)->ArgNames({"players", "owned"})->Args({0, 0})->Args({18, 20})->Args({18, 40})->Args({99, 51})->Unit(benchmark::kMillisecond);
+
+// Ctrl+Tab after a start from the 18 x 40 game, the window repainted. With seen 0 it goes to a
+// page nobody has seen since the start, whose card buttons are made now (the program is started
+// again, untimed, once every page has been seen); with seen 1, to a page seen before.
+void NextPage(benchmark::State& State)
+{
+    const bool Seen = State.range(0) != 0;
+    const QByteArray Game = SavedGame(18, 40);
+    std::unique_ptr<Windows> App;
+    int Unseen = 0;
+    const auto Next = [&App] {
+        QTest::keyClick(&App->Main, Qt::Key_Tab, Qt::ControlModifier);
+        App->Main.repaint();
+    };
+    for (auto _ : State) {
+        if (!App || (!Seen && Unseen == 0)) {
+            State.PauseTiming();
+            App.reset();
+            KeepGame(Game);
+            App = std::make_unique<Windows>();
+            App->Main.activateWindow();
+            if (!QTest::qWaitForWindowActive(&App->Main))
+                State.SkipWithError("the window never became active");
+            Unseen = 17;
+            if (Seen)
+                for (; Unseen > 0; --Unseen)
+                    Next();
+            State.ResumeTiming();
+        }
+        Next();
+        --Unseen;
+    }
+}
+BENCHMARK(NextPage)->ArgName("seen")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

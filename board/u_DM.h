@@ -33,8 +33,9 @@ public:
     void setPlayers(int Value) { FPlayers = Value; }
 
     // Numbers the player, appends its tab to ttcPara, builds the page, binds, prices and draws
-    // its ledger and makes the tab current. The first page of a run fixes the card-button width,
-    // measured on ttcPara, which must therefore be on screen by then.
+    // its ledger and makes the tab current; its card buttons come with the first redraw in sight
+    // (see TPlayer). The first page of a run fixes the card-button width, measured on ttcPara,
+    // which must therefore be on screen by then.
     std::unique_ptr<TPlayer> CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPara);
 
 private:

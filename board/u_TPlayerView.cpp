@@ -11,6 +11,7 @@
 #include "board/u_FaceColours.h"
 #include "catalogue/u_Function.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QScrollArea>
 
@@ -84,6 +85,28 @@ void Place(TCardButton* Button, const QString& Text, const QString& Spoken, int 
     Button->setEnabled(Enabled);
 }
 
+// Draws a page that has no card buttons yet when it comes into sight, once.
+class TSightWatch : public QObject {
+public:
+    explicit TSightWatch(TPlayer& Player)
+        : FPlayer(Player)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::Show) {
+            Watched->removeEventFilter(this);
+            FPlayer.Card_show();
+        }
+        return false;
+    }
+
+private:
+    TPlayer& FPlayer;
+};
+
 } // namespace
 
 void TCardButtonDeleter::operator()(TCardButton* Button) const
@@ -99,12 +122,49 @@ void TPlayer::Card_show()
         FShowPending = true;
         return;
     }
+    // The buttons are made all at once, by the first redraw in sight.
+    if (oblButton[1] || FScrollBox->isVisible())
+        ShowCards();
+    else
+        ShowWhenInSight();
+    int OwnedCount = 0;
+    int Points = 0;
+    for (int id = 1; id <= CardCount; ++id) {
+        if (Card_have[id] == CardState::Owned) {
+            ++OwnedCount;
+            Points += CardVictoryPoints(id);
+        }
+    }
+    InfoCards_show(OwnedCount);
+    InfoPoints_show(Points);
+    InfoTreasury_show();
+    InfoCurrCost_show();
+    InfoBonus_show();
+}
+
+TCardButton* TPlayer::Button(int iCard)
+{
+    Card_state(iCard); // throws for an id outside 1..51
+    if (!FScrollBox)
+        return nullptr;
+    if (!oblButton[iCard])
+        ShowCards();
+    return oblButton[iCard].get();
+}
+
+// Moves, relabels and enables the 51 card buttons, making them the first time. They are made out
+// of sight: shown one by one on a board in sight, they would cost about half as much again as
+// the board shown once with all of them.
+void TPlayer::ShowCards()
+{
+    QWidget* Board = FScrollBox->widget();
+    const bool MakeOutOfSight = !oblButton[1] && Board->isVisible();
+    if (MakeOutOfSight)
+        Board->hide();
     std::array<int, CardCount + 1> Row{};
     for (int Position = 1; Position <= CardCount; ++Position)
         Row[Card_sort[Position]] = Position;
 
-    int OwnedCount = 0;
-    int Points = 0;
     for (int id = 1; id <= CardCount; ++id) {
         const int y = (Row[id] - 1) * CardButtonHeight;
         TCardButton* Button = CardButton(id);
@@ -117,19 +177,23 @@ void TPlayer::Card_show()
             break;
         case CardState::Owned:
             PlaceOwned(Button, id, y);
-            ++OwnedCount;
-            Points += CardVictoryPoints(id);
             break;
         }
         Explain(Button, Explanation(id).join(QLatin1Char('\n')));
     }
-    if (auto* Board = qobject_cast<TBoard*>(FScrollBox->widget()))
-        Board->FollowScreenOrder();
-    InfoCards_show(OwnedCount);
-    InfoPoints_show(Points);
-    InfoTreasury_show();
-    InfoCurrCost_show();
-    InfoBonus_show();
+    if (auto* Cards = qobject_cast<TBoard*>(Board))
+        Cards->FollowScreenOrder();
+    if (MakeOutOfSight)
+        Board->show();
+}
+
+// The page is drawn whole as it comes into sight, however it comes: a tab switch, a key, undo.
+void TPlayer::ShowWhenInSight()
+{
+    if (FSightWatch)
+        return;
+    FSightWatch = std::make_unique<TSightWatch>(*this);
+    FScrollBox->installEventFilter(FSightWatch.get());
 }
 
 TCardButton* TPlayer::CardButton(int id)

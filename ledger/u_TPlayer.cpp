@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ledger/u_TPlayer.h"
 
+#include <QObject>
+
 #include <exception>
 #include <stdexcept>
 #include <string>

@@ -18,6 +18,11 @@
 // A ledger that is filled where nobody can see its page (a saved game being restored) holds a
 // TDrawOnce: every operation still recomputes as usual, so prices and the order of equal prices
 // come out exactly as card by card, but the page is drawn once, when the last TDrawOnce goes.
+//
+// A page gets its 51 card buttons the first time it is in sight: until then a redraw writes its
+// labels only, and a start that restores many players builds and destroys the buttons of the one
+// page shown, not of every page. Whatever reads a card button goes through Button, which makes
+// and draws the page's buttons first if they are not there yet.
 
 #include "catalogue/u_Const.h"
 #include "ledger/u_Pricing.h"
@@ -26,6 +31,7 @@
 #include <memory>
 
 class QLabel;
+class QObject;
 class QScrollArea;
 class QWidget;
 class TCardButton;
@@ -93,6 +99,10 @@ public:
     // recomputed, so the page shows exactly what it showed then.
     void Restore(const TLedgerState& State);
 
+    // The button of a card on the page, as the page shows it now; nullptr without a page. A page
+    // not in sight yet gets all its card buttons, made and drawn, at the first call.
+    TCardButton* Button(int iCard);
+
     QWidget* Tab() const { return FTab; }
     void setTab(QWidget* Value) { FTab = Value; }
     QLabel* InfoCards() const { return FInfoCards; }
@@ -157,6 +167,8 @@ private:
     template <typename Body> bool Guarded(Body&& body);
     void AddCredits(int iCard, int Sign);
     TCardButton* CardButton(int id);
+    void ShowCards();
+    void ShowWhenInSight();
     TCardButton* CreateCardButton(int id, int y);
     void PlaceOwned(TCardButton* Button, int id, int y);
     void PlaceSelected(TCardButton* Button, int id, int y);
@@ -193,4 +205,6 @@ private:
     bool FShowPending = false;  // a redraw was put off by them
     TCardHost* FOwner;
     GroupCredits FShownCredits{}; // what the credit bar last showed
+    // Watches for the page coming into sight while it has no card buttons yet.
+    std::unique_ptr<QObject> FSightWatch;
 };

@@ -61,8 +61,20 @@ void WindowsTest::cleanup()
 
 TCardButton* CardOf(QWidget* Window, int Player, int Card)
 {
-    auto* Box = Child<QScrollArea>(Window, QStringLiteral("scbPlay") + QString::number(Player));
-    return Child<TCardButton>(Box, QStringLiteral("card_") + QString::number(Card));
+    auto* Main = qobject_cast<TfrmMain*>(Window);
+    if (!Main)
+        qFatal("card buttons are looked up in the main window");
+    for (const auto& Ledger : Main->Players()) {
+        if (Ledger->Player() != Player)
+            continue;
+        TCardButton* Button = Ledger->Button(Card);
+        // The ledger's button sits on its own page, under the name the page gives it.
+        auto* Box = Child<QScrollArea>(Window, QStringLiteral("scbPlay") + QString::number(Player));
+        if (Box->findChild<TCardButton*>(QStringLiteral("card_") + QString::number(Card)) != Button)
+            qFatal("card %d of player %d is not on its page", Card, Player);
+        return Button;
+    }
+    qFatal("no player %d", Player);
 }
 
 QString LabelText(QWidget* Window, const QString& Name)

@@ -60,7 +60,8 @@ template <typename T> T* Child(QWidget* Window, const QString& Name)
     return Found;
 }
 
-// The card button of a card on a player's page.
+// The card button of a card on a player's page, as the ledger hands it out: a page not yet in
+// sight gets its buttons first.
 TCardButton* CardOf(QWidget* Window, int Player, int Card);
 
 // What the user reads on a label of the main window, by its object name.

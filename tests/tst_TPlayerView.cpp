@@ -5,11 +5,15 @@
 
 #include "catalogue/u_Function.h"
 
+#include <algorithm>
+
 #include <QAccessible>
+#include <QMap>
 #include <QApplication>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyle>
+#include <QTabBar>
 #include <QTest>
 #include <QToolTip>
 
@@ -31,6 +35,8 @@ private slots:
     void keyboardFocusShowsTheTooltip();
     void drawOnceDrawsWhenTheLastOneGoes();
     void drawOnceLeftByAnExceptionDrawsNothing();
+    void pageComesIntoSightWhole_data();
+    void pageComesIntoSightWhole();
 
 private:
     // The ledger of the first start's player.
@@ -38,6 +44,8 @@ private:
 
     int Width() const { return qRound(Main->ButtonWidth()); }
     int Column(int Card) const { return CardOf(Main, 1, Card)->x(); }
+    // What page Number shows, read off its widgets as they stand; the page must be in sight.
+    QStringList PageInSight(int Number);
 };
 
 void TestTPlayerView::freshBoard()
@@ -388,6 +396,133 @@ void TestTPlayerView::drawOnceLeftByAnExceptionDrawsNothing()
     QCOMPARE(Column(9), Width());
     Ledger()->Card_add(3);
     QCOMPARE(Column(3), Width());
+}
+
+// Read straight off the widgets, not through the ledger's Button, which would make missing buttons:
+// the nine labels, every card button on the board with its place, texts, spoken name, explanation,
+// enabled and shown states, and where Tab goes from the credit bar on, through the cards and off
+// the page.
+QStringList TestTPlayerView::PageInSight(int Number)
+{
+    const QString N = QString::number(Number);
+    QStringList Lines;
+    for (int k = 1; k <= 4; ++k)
+        Lines << LabelText(Main, QStringLiteral("labInfo%1_%2").arg(k).arg(N));
+    for (int k = 1; k <= GroupCount; ++k)
+        Lines << LabelText(Main, QStringLiteral("labBonus%1_%2").arg(k).arg(N));
+    QList<TCardButton*> Buttons = Child<QScrollArea>(Main, QStringLiteral("scbPlay") + N)->widget()->findChildren<TCardButton*>();
+    std::sort(Buttons.begin(), Buttons.end(), [](const TCardButton* A, const TCardButton* B) { return A->Tag() < B->Tag(); });
+    Lines << QString::number(Buttons.size()) + QStringLiteral(" card buttons");
+    for (const TCardButton* Button : Buttons) {
+        const QRect R = Button->geometry();
+        Lines << QStringLiteral("%1 at %2,%3 %4x%5 \"%6\" face \"%7\" read \"%8\" enabled %9 shown %10 player %11")
+                     .arg(Button->objectName())
+                     .arg(R.x())
+                     .arg(R.y())
+                     .arg(R.width())
+                     .arg(R.height())
+                     .arg(Button->text(), Button->FaceLabel()->text(), Button->accessibleName())
+                     .arg(Button->isEnabled())
+                     .arg(Button->isVisible())
+                     .arg(Button->TagFloat())
+              << Button->toolTip();
+    }
+    Main->activateWindow();
+    if (!QTest::qWaitForWindowActive(Main))
+        return {QStringLiteral("window not active")};
+    Child<QWidget>(Main, QStringLiteral("panBonus") + N)->setFocus(Qt::TabFocusReason);
+    for (int Step = 0; Step <= CardCount; ++Step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QWidget* Focus = QApplication::focusWidget();
+        Lines << QStringLiteral("Tab to ") + (Focus ? Focus->objectName() + QLatin1Char(' ') + Focus->accessibleName() : QString());
+    }
+    return Lines;
+}
+
+void TestTPlayerView::pageComesIntoSightWhole_data()
+{
+    QTest::addColumn<QString>("way");      // how each page is brought into sight
+    QTest::addColumn<bool>("undoFirst");   // a step on the first page is undone before, which puts
+                                           // back every ledger, seen or not
+    QTest::newRow("Ctrl+Tab") << "Ctrl+Tab" << false;
+    QTest::newRow("Ctrl+Shift+Tab") << "Ctrl+Shift+Tab" << false;
+    QTest::newRow("Ctrl+PgDown") << "Ctrl+PgDown" << false;
+    QTest::newRow("tab clicked") << "click" << false;
+    QTest::newRow("buttons asked for before the page is shown") << "asked first" << false;
+    QTest::newRow("after an undo, Ctrl+Tab") << "Ctrl+Tab" << true;
+    QTest::newRow("after an undo, tab clicked") << "click" << true;
+}
+
+// A restored page that nobody has seen yet gets its card buttons when it comes into sight. However
+// it comes into sight, it must show, read and walk exactly as the same page drawn card by card in
+// sight of the user.
+void TestTPlayerView::pageComesIntoSightWhole()
+{
+    QFETCH(QString, way);
+    QFETCH(bool, undoFirst);
+    auto* Tabs = Child<QTabWidget>(Main, "tacMain");
+    constexpr int Players = 4;
+    for (int k = 0; k < Players; ++k) {
+        if (k > 0)
+            QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+        TPlayer* Player = Main->CurrentPlayer();
+        for (int Card = 1; Card <= CardCount; ++Card)
+            if ((Card * (k + 2)) % 7 < 2 + 2 * k)
+                Player->Card_add(Card);
+        if (k == 2)
+            Player->setCredits({40, -10, 5, 0, 300});
+        Player->Card_work();
+    }
+    QMap<int, QStringList> CardByCard;
+    for (int i = 0; i < Players; ++i) {
+        Tabs->setCurrentIndex(i);
+        CardByCard[i + 1] = PageInSight(i + 1);
+    }
+
+    // Closing keeps the game; the next start restores it, the last page in sight.
+    Main->close();
+    EndProgram();
+    StartProgram();
+    Tabs = Child<QTabWidget>(Main, "tacMain");
+    QCOMPARE(Tabs->count(), Players);
+    const auto Press = [this](QKeyCombination Keys) {
+        Main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Main));
+        QTest::keyClick(QApplication::focusWidget(), Keys.key(), Keys.keyboardModifiers());
+    };
+    if (undoFirst) {
+        Press(Qt::CTRL | Qt::Key_Tab);
+        const TPlayer* First = Main->CurrentPlayer();
+        QCOMPARE(First->Player(), 1);
+        int Cheapest = 1;
+        while (First->Card_state(First->CardAt(Cheapest)) != CardState::Available)
+            ++Cheapest;
+        QTest::mouseClick(CardOf(Main, 1, First->CardAt(Cheapest)), Qt::LeftButton);
+        QCOMPARE(First->CurrCost(), First->Price(First->CardAt(Cheapest)));
+        Press(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(First->CurrCost(), 0);
+    }
+    if (way == "asked first")
+        for (int Number = 1; Number <= Players; ++Number)
+            QVERIFY(CardOf(Main, Number, 1));
+
+    const QMap<QString, QKeyCombination> Keys{{"Ctrl+Tab", Qt::CTRL | Qt::Key_Tab},
+                                              {"Ctrl+Shift+Tab", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab},
+                                              {"Ctrl+PgDown", Qt::CTRL | Qt::Key_PageDown},
+                                              {"asked first", Qt::CTRL | Qt::Key_Tab}};
+    // Round every page once, from the one in sight on; Ctrl+Shift+Tab goes round backwards.
+    const int Direction = way == "Ctrl+Shift+Tab" ? Players - 1 : 1;
+    int Index = Tabs->currentIndex();
+    for (int Step = 0; Step < Players; ++Step) {
+        Index = (Index + Direction) % Players;
+        if (way == "click")
+            ClickOnScreen(Tabs->tabBar(), Tabs->tabBar()->tabRect(Index).center());
+        else
+            Press(Keys[way]);
+        QCOMPARE(Tabs->currentIndex(), Index);
+        const int Number = Tabs->tabText(Index).toInt();
+        QCOMPARE(PageInSight(Number), CardByCard[Number]);
+    }
 }
 
 QTEST_MAIN(TestTPlayerView)
