@@ -132,13 +132,12 @@ void TestSaveFile::failedSaveKeepsThePreviousFile()
     QVERIFY(Put(Path(), Previous));
     const QByteArray Larger(64 * 1024, 'y');
     bool Saved = true;
-#ifdef Q_OS_UNIX
     if (obstacle == "size limit") {
+#ifdef Q_OS_UNIX
         const FileSizeLimit Limit(4096);
         Saved = SaveFileWhole(Path(), Larger);
-    } else
 #endif
-    {
+    } else {
         if (obstacle == "folder") {
             Target = Folder() + QStringLiteral("/sub");
             QVERIFY(QDir().mkpath(Target + QStringLiteral("/inside")));
