@@ -67,7 +67,7 @@ const QByteArray CoinageGame = "[main]\nplayer_num=1\n[player0]\ncard16=1\nbonus
 
 } // namespace
 
-class TestRecoveryWriter : public WindowsTest {
+class TestGameStore : public WindowsTest {
     Q_OBJECT
 private slots:
     void everyChangeReachesTheRecoveryFile_data();
@@ -91,13 +91,13 @@ private:
     void ClickInEditor(const char* Name) { QTest::mouseClick(Child<QPushButton>(&App->Bonus, Name), Qt::LeftButton); }
 };
 
-void TestRecoveryWriter::RecoveryHoldsTheGame()
+void TestGameStore::RecoveryHoldsTheGame()
 {
     const TSavedGame Now = SavedGame(Main->Players(), Lock());
     QTRY_COMPARE(FileContents(Home.RecoveryFile()), StateText(Now));
 }
 
-void TestRecoveryWriter::everyChangeReachesTheRecoveryFile_data()
+void TestGameStore::everyChangeReachesTheRecoveryFile_data()
 {
     QTest::addColumn<QString>("change");
     for (const char* Change : {"card bought", "card taken back", "basket cancelled", "player added", "lock pressed",
@@ -106,7 +106,7 @@ void TestRecoveryWriter::everyChangeReachesTheRecoveryFile_data()
         QTest::newRow(Change) << QString::fromLatin1(Change);
 }
 
-void TestRecoveryWriter::everyChangeReachesTheRecoveryFile()
+void TestGameStore::everyChangeReachesTheRecoveryFile()
 {
     QFETCH(QString, change);
     RecoveryHoldsTheGame(); // written right after the start
@@ -163,7 +163,7 @@ void TestRecoveryWriter::everyChangeReachesTheRecoveryFile()
     QVERIFY(!QFile::exists(Home.StateFile()));
 }
 
-void TestRecoveryWriter::startChoosesTheNewestWholeGame_data()
+void TestGameStore::startChoosesTheNewestWholeGame_data()
 {
     QTest::addColumn<QByteArray>("stateFile");    // empty: none
     QTest::addColumn<QByteArray>("recoveryFile"); // empty: none
@@ -175,7 +175,7 @@ void TestRecoveryWriter::startChoosesTheNewestWholeGame_data()
     QTest::newRow("neither: a fresh game") << QByteArray() << QByteArray() << 1 << 0;
 }
 
-void TestRecoveryWriter::startChoosesTheNewestWholeGame()
+void TestGameStore::startChoosesTheNewestWholeGame()
 {
     QFETCH(QByteArray, stateFile);
     QFETCH(QByteArray, recoveryFile);
@@ -196,7 +196,7 @@ void TestRecoveryWriter::startChoosesTheNewestWholeGame()
     QVERIFY(!QFile::exists(Home.StateFile()));
 }
 
-void TestRecoveryWriter::orderlyCloseRemovesTheRecoveryFile()
+void TestGameStore::orderlyCloseRemovesTheRecoveryFile()
 {
     Click("btnAdd");
     QTest::mouseClick(CardOf(Main, 2, 9), Qt::LeftButton);
@@ -210,7 +210,7 @@ void TestRecoveryWriter::orderlyCloseRemovesTheRecoveryFile()
     QVERIFY(!QFile::exists(Home.RecoveryFile()));
 }
 
-void TestRecoveryWriter::killedRunComesBackAtTheNextStart()
+void TestGameStore::killedRunComesBackAtTheNextStart()
 {
     Click("btnAdd");
     Click("btnLock");
@@ -229,7 +229,7 @@ void TestRecoveryWriter::killedRunComesBackAtTheNextStart()
 
 // Something in the way of a write for a moment (on Windows, another program reading the file):
 // the game reaches the file once it is gone, without a further change.
-void TestRecoveryWriter::failedWriteIsTriedAgain()
+void TestGameStore::failedWriteIsTriedAgain()
 {
     RecoveryHoldsTheGame();
     QVERIFY(QFile::remove(Home.RecoveryFile()));
@@ -245,7 +245,7 @@ void TestRecoveryWriter::failedWriteIsTriedAgain()
 
 // A session manager asks for a save at logout; the user may go on playing, and the close that
 // follows must keep the later game.
-void TestRecoveryWriter::sessionSaveThenChangeThenClose()
+void TestGameStore::sessionSaveThenChangeThenClose()
 {
 #ifdef Q_OS_WIN
     QSKIP("on Windows the session asks for a save only as it ends, and the program closes");
@@ -275,7 +275,7 @@ void TestRecoveryWriter::sessionSaveThenChangeThenClose()
 
 // The close saves the state file while the writer may still have to remove the older one that a
 // session save left: that removal must not take the new file.
-void TestRecoveryWriter::stateFileSavedAfterAnAskedRemovalStays()
+void TestGameStore::stateFileSavedAfterAnAskedRemovalStays()
 {
     const QString Folder = QFileInfo(Home.StateFile()).path();
     const QString Recovery = Folder + QStringLiteral("/writer-recovery.ini");
@@ -299,7 +299,7 @@ void TestRecoveryWriter::stateFileSavedAfterAnAskedRemovalStays()
     }
 }
 
-void TestRecoveryWriter::unreadableStateFileIsLeftAndTheGameKept()
+void TestGameStore::unreadableStateFileIsLeftAndTheGameKept()
 {
 #ifndef Q_OS_LINUX
     QSKIP("a file's permissions cannot take away its owner's right to read it here");
@@ -332,7 +332,7 @@ void TestRecoveryWriter::unreadableStateFileIsLeftAndTheGameKept()
 #endif
 }
 
-void TestRecoveryWriter::oddEntriesAtTheStatePath_data()
+void TestGameStore::oddEntriesAtTheStatePath_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("saved"); // the close could put a regular state file there
@@ -344,7 +344,7 @@ void TestRecoveryWriter::oddEntriesAtTheStatePath_data()
 #endif
 }
 
-void TestRecoveryWriter::oddEntriesAtTheStatePath()
+void TestGameStore::oddEntriesAtTheStatePath()
 {
     QFETCH(QString, entry);
     QFETCH(bool, saved);
@@ -395,5 +395,5 @@ void TestRecoveryWriter::oddEntriesAtTheStatePath()
     QCOMPARE(SavedGame(Main->Players(), Lock()), Game);
 }
 
-QTEST_MAIN(TestRecoveryWriter)
-#include "tst_RecoveryWriter.moc"
+QTEST_MAIN(TestGameStore)
+#include "tst_GameStore.moc"
