@@ -6,7 +6,7 @@
 #include "../tests/Fixture.h"
 
 #include "board/u_DM.h"
-#include "state/u_StateFile.h"
+#include "state/u_GameStore.h"
 
 #include <QFile>
 
@@ -25,7 +25,7 @@ namespace {
 // before left in the recovery file.
 void ForgetLastRun()
 {
-    QFile::remove(StateFilePath(QStringLiteral("recovery.ini")));
+    QFile::remove(TGameStore::RecoveryPath());
 }
 
 // Each click moves the card between the available and the selected column and redraws all 51.

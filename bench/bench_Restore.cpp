@@ -5,7 +5,7 @@
 
 #include "../tests/Fixture.h"
 
-#include "state/u_StateFile.h"
+#include "state/u_GameStore.h"
 
 #include <QFile>
 #include <QTest>
@@ -28,7 +28,7 @@ QByteArray SavedGame(int Players, int OwnedEach)
 
 void KeepGame(const QByteArray& Game)
 {
-    QFile File(StateFilePath(QStringLiteral("state.ini")));
+    QFile File(TGameStore::StatePath());
     File.open(QIODevice::WriteOnly | QIODevice::Truncate);
     File.write(Game);
 }
@@ -44,7 +44,7 @@ void Start(benchmark::State& State)
             KeepGame(Game);
         } else {
             // The run before left its game in the recovery file, which a start would restore.
-            QFile::remove(StateFilePath(QStringLiteral("recovery.ini")));
+            QFile::remove(TGameStore::RecoveryPath());
         }
         State.ResumeTiming();
         auto App = std::make_unique<Windows>();

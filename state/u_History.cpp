@@ -5,7 +5,7 @@
 
 bool TGameSnapshot::operator==(const TGameSnapshot& Other) const
 {
-    if (NextNumber != Other.NextNumber || PurchaseLock != Other.PurchaseLock || ActiveTab != Other.ActiveTab ||
+    if (NextNumber != Other.NextNumber || Generation != Other.Generation || PurchaseLock != Other.PurchaseLock || ActiveTab != Other.ActiveTab ||
         Players.size() != Other.Players.size())
         return false;
     for (std::size_t i = 0; i < Players.size(); ++i)

@@ -14,10 +14,12 @@
 #include <vector>
 
 // The whole game at one moment: the ledgers in tab order, the number the next new player gets,
-// the purchase lock and the active tab.
+// the purchase lock and the active tab. Generation counts the delete-alls before it: pages of
+// another generation belong to other players, even where the numbers are the same.
 struct TGameSnapshot {
     std::vector<std::shared_ptr<const TLedgerState>> Players;
     int NextNumber = 0;
+    int Generation = 0;
     bool PurchaseLock = false;
     int ActiveTab = 0;
     bool operator==(const TGameSnapshot& Other) const;

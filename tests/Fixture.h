@@ -27,7 +27,7 @@ struct Windows {
     }
     TfrmMain Main;
     TfrmInfo Info;
-    TfrmBonus Bonus{Main};
+    TfrmBonus Bonus;
 };
 
 // A test case on fresh windows: every test function starts from a first start in an empty home.

@@ -96,7 +96,7 @@ int main(int argc, char* argv[])
     const QByteArray Mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     TfrmMain frmMain;
     TfrmInfo frmInfo;
-    TfrmBonus frmBonus(frmMain);
+    TfrmBonus frmBonus;
     frmMain.UseWindows(frmInfo, frmBonus);
     if (Mode == "play" && argc >= 4)
         return Play(frmMain, std::atoi(argv[2]), std::atoi(argv[3]));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TestHome.h"
 
-#include "state/u_StateFile.h"
+#include "state/u_GameStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,12 +18,12 @@ QString TestHome::Documents() const
 
 QString TestHome::StateFile() const
 {
-    return StateFilePath(QStringLiteral("state.ini"));
+    return TGameStore::StatePath();
 }
 
 QString TestHome::RecoveryFile() const
 {
-    return StateFilePath(QStringLiteral("recovery.ini"));
+    return TGameStore::RecoveryPath();
 }
 
 QByteArray FileContents(const QString& Path)

@@ -21,11 +21,16 @@ class TestHistory : public WindowsTest {
 public:
     enum class Step { SelectCard, TakeBackOwned, Confirm, Cancel, AddPlayer, EditCredits, Recalc, DeleteAll, Lock, BestBuy };
     Q_ENUM(Step)
+    // A step, with treasuries set by the slider before and after it.
+    enum class Scene { SelectThenSet, AddThenSet, DeleteAllThenSet };
+    Q_ENUM(Scene)
 
 private slots:
     void undoAndRedoEachKindOfStep_data();
     void undoAndRedoEachKindOfStep();
     void undoneDeleteAllBringsBackEveryPlayer();
+    void undoAndRedoLeaveTheTreasuryTheUserSet_data();
+    void undoAndRedoLeaveTheTreasuryTheUserSet();
     void menuNamesTheStepsAndANewStepClearsRedo();
     void randomGameUndoneAndRedone();
     void historyKeepsTheLast500StepsAndSharesLedgers();
@@ -35,6 +40,9 @@ private:
     QPushButton* Button(const char* Name) { return Child<QPushButton>(Main, Name); }
     QSlider* Slider() { return Child<QSlider>(Main, "trbTreasury"); }
     QTabWidget* Tabs() { return Child<QTabWidget>(Main, "tacMain"); }
+    void SetTreasury(int Treasury) { Slider()->setValue((TreasuryMax - Treasury) / 5); }
+    // Each player's treasury as its page reads it.
+    QStringList Treasuries();
     void Click(QWidget* Widget) { QTest::mouseClick(Widget, Qt::LeftButton); }
     void Keys(QKeyCombination Keys);
     void Do(Step Kind);
@@ -151,7 +159,7 @@ void TestHistory::undoAndRedoEachKindOfStep()
 
     for (Step Kind : before)
         Do(Kind);
-    // A treasury moved after the last step is part of the game the undo comes back to.
+    // A treasury moved before the step stays where it is through undo and redo.
     Slider()->setValue(4);
     const QStringList Before = Screen();
     Do(step);
@@ -193,6 +201,65 @@ void TestHistory::undoneDeleteAllBringsBackEveryPlayer()
     const TSavedGame Shown = SavedGame(Main->Players(), false);
     Main->close();
     QCOMPARE(ReadStateFile(Home.StateFile()), std::optional<TSavedGame>(Shown));
+}
+
+QStringList TestHistory::Treasuries()
+{
+    QStringList Read;
+    for (const auto& Player : Main->Players())
+        Read << LabelText(Main, QStringLiteral("labInfo3_%1").arg(Player->Player()));
+    return Read;
+}
+
+void TestHistory::undoAndRedoLeaveTheTreasuryTheUserSet_data()
+{
+    QTest::addColumn<Scene>("scene");
+    QTest::addColumn<QStringList>("undone"); // each player's treasury after Ctrl+Z
+    QTest::addColumn<QStringList>("redone"); // and after Ctrl+Y
+
+    QTest::newRow("card selected, then the treasury set") << Scene::SelectThenSet << QStringList{"Treasury: 100"}
+                                                          << QStringList{"Treasury: 100"};
+    QTest::newRow("player added, then given a treasury")
+        << Scene::AddThenSet << QStringList{"Treasury: 200"} << QStringList{"Treasury: 200", "Treasury: 150"};
+    // Delete-all makes other players: undone, the old ones come back with their own treasuries.
+    QTest::newRow("all deleted, then the new player given a treasury")
+        << Scene::DeleteAllThenSet << QStringList{"Treasury: 200", "Treasury: 150"} << QStringList{"Treasury: 100"};
+}
+
+void TestHistory::undoAndRedoLeaveTheTreasuryTheUserSet()
+{
+    QFETCH(Scene, scene);
+    QFETCH(QStringList, undone);
+    QFETCH(QStringList, redone);
+
+    switch (scene) {
+    case Scene::SelectThenSet:
+        Click(CardOf(Main, 1, 1));
+        SetTreasury(100);
+        break;
+    case Scene::AddThenSet:
+        SetTreasury(200);
+        Click(Button("btnAdd"));
+        SetTreasury(150);
+        break;
+    case Scene::DeleteAllThenSet:
+        SetTreasury(200);
+        Click(Button("btnAdd"));
+        SetTreasury(150);
+        DeleteAllPlayers();
+        SetTreasury(100);
+        break;
+    }
+    const QString Slid = LabelText(Main, QStringLiteral("labInfo3_%1").arg(Main->CurrentPlayer()->Player()));
+    Keys(Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(Treasuries(), undone);
+    // The slider shows the current player's treasury.
+    QCOMPARE(QStringLiteral("Treasury: %1").arg(TreasuryMax - 5 * Slider()->value()),
+             LabelText(Main, QStringLiteral("labInfo3_%1").arg(Main->CurrentPlayer()->Player())));
+    Keys(Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(Treasuries(), redone);
+    QCOMPARE(LabelText(Main, QStringLiteral("labInfo3_%1").arg(Main->CurrentPlayer()->Player())), Slid);
+    QCOMPARE(QStringLiteral("Treasury: %1").arg(TreasuryMax - 5 * Slider()->value()), Slid);
 }
 
 void TestHistory::menuNamesTheStepsAndANewStepClearsRedo()
@@ -268,10 +335,9 @@ void TestHistory::randomGameUndoneAndRedone()
         case 4:
             Keys(Qt::CTRL | Qt::Key_B);
             break;
+        // Treasuries are left alone: undo keeps them where the user set them (see
+        // undoAndRedoLeaveTheTreasuryTheUserSet), so a point would not come back as it was shown.
         case 5:
-            Slider()->setValue(Random.bounded(Slider()->maximum() + 1));
-            break;
-        case 6:
             Tabs()->setCurrentIndex(Random.bounded(Tabs()->count()));
             break;
         case 7:

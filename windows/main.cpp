@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     TfrmMain frmMain;
     TfrmInfo frmInfo;
-    TfrmBonus frmBonus(frmMain);
+    TfrmBonus frmBonus;
     frmMain.UseWindows(frmInfo, frmBonus);
     OneCopy.setWindow(&frmMain);
     return QApplication::exec();

@@ -5,7 +5,6 @@
 #include "ledger/u_TPlayer.h"
 #include "windows/u_PointSlider.h"
 #include "windows/u_WindowFrame.h"
-#include "windows/u_frmMain.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -19,8 +18,7 @@ constexpr int CreditMax = 250;
 
 } // namespace
 
-TfrmBonus::TfrmBonus(TfrmMain& Main)
-    : frmMain(Main)
+TfrmBonus::TfrmBonus()
 {
     FormCreate();
 }
@@ -96,9 +94,7 @@ void TfrmBonus::btnCloseClick()
         GroupCredits Credits{};
         for (int g = 0; g < GroupCount; ++g)
             Credits[g] = ReadValue(g);
-        FPlayer->setCredits(Credits);
-        FPlayer->Card_work();
-        emit CreditsChanged(QStringLiteral("Edit credits"));
+        emit EditCredits(Credits);
     }
     accept();
 }
@@ -107,9 +103,8 @@ void TfrmBonus::btnRecalcClick()
 {
     if (!FPlayer)
         return;
-    FPlayer->Bonus_recalc();
+    emit RecalcCredits();
     ShowCredits();
-    emit CreditsChanged(QStringLiteral("Recalc credits"));
 }
 
 void TfrmBonus::btnRestartClick()
@@ -121,6 +116,6 @@ void TfrmBonus::btnRestartClick()
     if (Box.exec() != QMessageBox::Yes)
         return;
     FPlayer = nullptr;
-    frmMain.DeleteAllPlayers();
+    emit DeleteAllPlayers();
     accept();
 }

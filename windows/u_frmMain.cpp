@@ -4,11 +4,9 @@
 #include "board/u_CardButton.h"
 #include "board/u_DM.h"
 #include "board/u_FocusFrame.h"
-#include "ledger/u_TPlayer.h"
-#include "state/u_RecoveryWriter.h"
-#include "state/u_StateFile.h"
-#include "windows/u_PointSlider.h"
+#include "state/u_GameStore.h"
 #include "windows/u_BoardMenu.h"
+#include "windows/u_PointSlider.h"
 #include "windows/u_Shutdown.h"
 #include "windows/u_WindowFrame.h"
 #include "windows/u_frmBonus.h"
@@ -17,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -26,10 +23,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QString StateFileName = QStringLiteral("state.ini");
-// Beside the state file, in the same form, while the program runs.
-const QString RecoveryFileName = QStringLiteral("recovery.ini");
 
 // The treasury slider moves in steps of 5 points: its positions are treasury steps, its top
 // (position 0) a full treasury.
@@ -44,7 +37,10 @@ TfrmMain::TfrmMain()
 
 TfrmMain::~TfrmMain()
 {
-    FormDestroy();
+    // The pages go after this; their removal reports page changes that nobody may act on.
+    tacMain->blockSignals(true);
+    FStore.reset();
+    FGame.reset();
 }
 
 void TfrmMain::FormCreate()
@@ -113,6 +109,10 @@ void TfrmMain::FormCreate()
     for (QWidget* Arrow : tacMain->tabBar()->findChildren<QToolButton*>())
         Arrow->setFocusPolicy(Qt::NoFocus);
 
+    DM = std::make_unique<TDM>();
+    FStore = std::make_unique<TGameStore>();
+    FGame = std::make_unique<TGame>(static_cast<TGamePages*>(this));
+
     connect(tacMain, &QTabWidget::currentChanged, this, &TfrmMain::tacMainChange);
     connect(trbTreasury, &QSlider::valueChanged, this, &TfrmMain::trbTreasuryChange);
     connect(trbTreasury, &QSlider::sliderMoved, this, &TfrmMain::trbTreasuryTracking);
@@ -123,6 +123,10 @@ void TfrmMain::FormCreate()
     // The texts follow the pressed state however it changes: click, key or a screen reader's toggle.
     connect(btnInfo, &QPushButton::toggled, this, &TfrmMain::btnInfoClick);
     connect(btnLock, &QPushButton::toggled, this, &TfrmMain::btnLockClick);
+    connect(FGame.get(), &TGame::Changed, this, [this] {
+        ShowGame();
+        FStore->Changed(FGame->Saved());
+    });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::SaveAndEnd);
     // The session may go on after this save; a later change or close saves again.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::FormSaveState);
@@ -130,36 +134,13 @@ void TfrmMain::FormCreate()
     FormShortcuts();
     CreateBoardCommands();
 
-    DM = std::make_unique<TDM>();
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
     // width to size the card buttons, so the window is shown before any page is built.
     show();
-    StartGame();
-}
-
-// The state file, left by an orderly close, wins. Without one (or when it cannot be read, which
-// leaves it in place) the recovery copy means that the last run was killed: the game comes back
-// from it. Either way the recovery copy holds the game before the state file is deleted, so that
-// no moment passes with the game in neither file.
-void TfrmMain::StartGame()
-{
-    const QString StatePath = StateFilePath(StateFileName);
-    const QString RecoveryPath = StateFilePath(RecoveryFileName);
-    std::optional<TSavedGame> Game = ReadStateFile(StatePath);
-    const bool FromStateFile = Game.has_value();
-    if (!Game)
-        Game = ReadStateFile(RecoveryPath);
-    if (Game)
-        RestorePlayers(*Game);
-    else
-        AddPlayer();
+    FGame->Start(FStore->Load());
     trbTreasury->setMaximum(TreasuryMax / TreasuryStep);
-    FCurrentPlayer->Card_work();
-    FRecovery = std::make_unique<TRecoveryWriter>(RecoveryPath);
-    if (FRecovery->Write(SavedGame(oblPlayer, btnLock->isChecked())) && FromStateFile)
-        QFile::remove(StatePath);
-    FHistory.Start(GameSnapshot());
-    ShowHistory();
+    ShowGame();
+    FStore->Started(FGame->Saved());
 }
 
 // The main window's keyboard shortcuts, all here. Each works wherever the focus is in the window.
@@ -178,22 +159,13 @@ void TfrmMain::FormShortcuts()
     Add({QKeySequence(Qt::CTRL | Qt::Key_Q)}, &TfrmMain::btnCloseClick);
 }
 
-void TfrmMain::FormDestroy()
-{
-    // A run that ends without closing (a failed start, a test) keeps the recovery copy current.
-    FRecovery.reset();
-    // The ledgers own the card buttons on the pages, so they go before the pages do.
-    FCurrentPlayer = nullptr;
-    oblPlayer.clear();
-    DM.reset();
-}
-
 void TfrmMain::UseWindows(TfrmInfo& Info, TfrmBonus& Bonus)
 {
     frmInfo = &Info;
     frmBonus = &Bonus;
-    connect(frmBonus, &TfrmBonus::CreditsChanged, this,
-            [this](const QString& Step) { GameChanged(OfCurrentPlayer(Step)); });
+    connect(frmBonus, &TfrmBonus::EditCredits, FGame.get(), &TGame::EditCredits);
+    connect(frmBonus, &TfrmBonus::RecalcCredits, FGame.get(), &TGame::RecalcCredits);
+    connect(frmBonus, &TfrmBonus::DeleteAllPlayers, this, &TfrmMain::DeleteAllPlayers);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* Event)
@@ -202,76 +174,40 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
     Event->accept();
 }
 
-// Saves the game unless the state file already holds it as it is, while every player, page and
-// the Lock button are still alive.
+// While every player and page is still alive.
 void TfrmMain::FormSaveState()
 {
-    if (FSaved)
-        return;
-    // An older state file that the recovery writer was to remove must not take this one with it.
-    if (FRecovery)
-        FRecovery->KeepToRemove();
-    // A save the system refuses is not reported: the recovery copy still holds the game.
-    FSaved = WriteStateFile(StateFilePath(StateFileName), SavedGame(oblPlayer, btnLock->isChecked()));
+    FStore->Save(FGame->Saved());
 }
 
-// Closing the window, quitting and SIGTERM all arrive here. Once the state file holds the game,
-// the recovery copy goes; when it could not be saved, the copy stays for the next start.
+// Closing the window, quitting and SIGTERM all arrive here.
 void TfrmMain::SaveAndEnd()
 {
-    FormSaveState();
-    if (FSaved && FRecovery)
-        FRecovery->Discard();
+    FStore->Close(FGame->Saved());
 }
 
-// Every change a user can make ends here, once, after the pages are redrawn.
-void TfrmMain::GameChanged(const QString& Step)
+void TfrmMain::ShowGame()
 {
-    if (!Step.isEmpty())
-        FHistory.Record(Step, GameSnapshot());
-    ShowHistory();
-    // A state file saved for the session manager holds an older game from now on: it goes once
-    // the recovery copy has caught up, so that a killed run does not come back older.
-    const bool StateFileOlder = std::exchange(FSaved, false);
-    if (FRecovery)
-        FRecovery->Submit(SavedGame(oblPlayer, btnLock->isChecked()),
-                          StateFileOlder ? StateFilePath(StateFileName) : QString());
-}
-
-void TfrmMain::AddPlayer()
-{
-    oblPlayer.push_back(DM->CreatePlayer(this, tacMain));
-    setCurrentPlayer(oblPlayer.back().get());
-    // A start restores no more players than this, so the game may not grow beyond it.
-    btnAdd->setEnabled(int(oblPlayer.size()) < MaxRestoredPlayers);
-}
-
-void TfrmMain::RestorePlayers(const TSavedGame& Game)
-{
-    const TPagesOutOfSight OutOfSight(tacMain);
-    if (Game.Players.empty())
-        AddPlayer();
-    for (const TSavedPlayer& Saved : Game.Players) {
-        AddPlayer();
-        TPlayer* Player = CurrentPlayer();
-        // Nobody sees the page before the start is done: drawn once, when the player is complete.
-        const TPlayer::TDrawOnce DrawOnce(*Player);
-        for (int Card = 1; Card <= CardCount; ++Card)
-            if (Saved.Owned[Card])
-                Player->Card_add(Card);
-        // The stored credits replace the sums the cards gave; they may have been edited by hand.
-        // Priced again at once, so that no board shows prices from credits the player lacks.
-        Player->setCredits(Saved.Credits);
-        Player->Card_work();
+    if (btnLock->isChecked() != FGame->PurchaseLock()) {
+        // The lock as the game has it, restored or undone: no click, so no step.
+        const QSignalBlocker Blocker(btnLock);
+        btnLock->setChecked(FGame->PurchaseLock());
     }
-    SetLock(Game.PurchaseLock);
+    btnLock->setText(FGame->PurchaseLock() ? QStringLiteral("Lock") : QString());
+    btnAdd->setEnabled(FGame->CanAddPlayer());
+    // The slider follows the current player, so that it never shows a treasury nobody has.
+    ShowTreasury(FGame->CurrentPlayer()->Treasury());
+    // The two undo commands name the step they would take back or do again.
+    const THistory& History = FGame->History();
+    actUndo->setEnabled(History.CanUndo());
+    actUndo->setText(History.CanUndo() ? QStringLiteral("Undo: ") + History.UndoName() : QStringLiteral("Undo"));
+    actRedo->setEnabled(History.CanRedo());
+    actRedo->setText(History.CanRedo() ? QStringLiteral("Redo: ") + History.RedoName() : QStringLiteral("Redo"));
 }
 
 void TfrmMain::ShowTreasury(int Treasury)
 {
-    const bool Before = std::exchange(FShowingTreasury, true);
     trbTreasury->setValue(trbTreasury->PositionOf(Treasury));
-    FShowingTreasury = Before;
 }
 
 // The next or previous player's tab, round from the last to the first.
@@ -284,71 +220,35 @@ void TfrmMain::StepPlayer(int Steps)
 
 void TfrmMain::tacMainChange(int Index)
 {
-    // Ignored while no player is current: at start, and while delete-all removes the tabs.
-    if (Index < 0 || !FCurrentPlayer)
-        return;
-    const QString Text = tacMain->tabText(Index);
-    bool Found = false;
-    for (const auto& Player : oblPlayer) {
-        if (QString::number(Player->Player()) == Text) {
-            setCurrentPlayer(Player.get());
-            Found = true;
-        }
-    }
-    ShowTreasury(FCurrentPlayer->Treasury());
-    // Switching tabs is no step, but undoing the next one comes back to this tab. A new page is
-    // shown before its player exists: that is part of the step that adds it.
-    if (Found)
-        FHistory.Refresh(GameSnapshot());
+    FGame->ShowingPlayer(Index);
+    if (const TPlayer* Current = FGame->CurrentPlayer())
+        ShowTreasury(Current->Treasury());
 }
 
 void TfrmMain::trbTreasuryChange(int Value)
 {
-    if (!FCurrentPlayer)
-        return;
-    FCurrentPlayer->setTreasury(trbTreasury->PointsAt(Value));
-    FCurrentPlayer->Card_show();
-    // Moving the treasury is no step, but undoing the next one comes back to this treasury.
-    if (!FShowingTreasury)
-        FHistory.Refresh(GameSnapshot());
+    FGame->SetTreasury(trbTreasury->PointsAt(Value));
 }
 
 // While the thumb is dragged only the treasury label follows; the board is redrawn on release.
 void TfrmMain::trbTreasuryTracking(int Value)
 {
-    if (!FCurrentPlayer)
-        return;
-    FCurrentPlayer->setTreasury(trbTreasury->PointsAt(Value));
-    FCurrentPlayer->InfoTreasury_show();
-}
-
-// The slider follows the new player, so that it never shows a treasury nobody has.
-void TfrmMain::AddPlayerShown()
-{
-    AddPlayer();
-    ShowTreasury(FCurrentPlayer->Treasury());
+    FGame->TrackTreasury(trbTreasury->PointsAt(Value));
 }
 
 void TfrmMain::btnAddClick()
 {
-    AddPlayerShown();
-    GameChanged(QStringLiteral("Add player ") + QString::number(FCurrentPlayer->Player()));
+    FGame->AddPlayer();
 }
 
 void TfrmMain::btnBuyConfirmClick()
 {
-    int Count = 0;
-    for (int Card = 1; Card <= CardCount; ++Card)
-        Count += FCurrentPlayer->Card_state(Card) == CardState::Selected;
-    FCurrentPlayer->CardBuy_confirm();
-    GameChanged(OfCurrentPlayer(QStringLiteral("Confirm ") + QString::number(Count) +
-                                (Count == 1 ? QStringLiteral(" card") : QStringLiteral(" cards"))));
+    FGame->Confirm();
 }
 
 void TfrmMain::btnBuyCancelClick()
 {
-    FCurrentPlayer->CardBuy_cancel();
-    GameChanged(OfCurrentPlayer(QStringLiteral("Cancel basket")));
+    FGame->Cancel();
 }
 
 void TfrmMain::btnCloseClick()
@@ -363,89 +263,98 @@ void TfrmMain::btnInfoClick()
 
 void TfrmMain::btnLockClick()
 {
-    ShowLock();
-    GameChanged(btnLock->isChecked() ? QStringLiteral("Lock") : QStringLiteral("Unlock"));
+    FGame->SetLock(btnLock->isChecked());
 }
 
-void TfrmMain::ShowLock()
-{
-    btnLock->setText(btnLock->isChecked() ? QStringLiteral("Lock") : QString());
-}
-
-// The lock as a game kept it, restored or undone: no change by the user, so no step.
-void TfrmMain::SetLock(bool Pressed)
-{
-    {
-        const QSignalBlocker Blocker(btnLock);
-        btnLock->setChecked(Pressed);
-    }
-    ShowLock();
-}
-
-// Close and Recalc change the player's credits while the editor is open; they are reported
-// through its CreditsChanged. Delete-all reports itself.
+// Close and Recalc in the editor change the player's credits, delete-all the whole game: the
+// editor asks the game through its requests.
 void TfrmMain::BonusClick(QObject*)
 {
-    if (!frmBonus || !FCurrentPlayer)
+    if (!frmBonus || !FGame->CurrentPlayer())
         return;
-    frmBonus->Setup(FCurrentPlayer);
+    frmBonus->Setup(FGame->CurrentPlayer());
     frmBonus->exec();
 }
 
 void TfrmMain::CardAdd(QObject* Sender)
 {
-    RouteCardClick(Sender, &TPlayer::Card_pre);
+    RouteCardClick(Sender, true);
 }
 
 void TfrmMain::CardRemove(QObject* Sender)
 {
-    RouteCardClick(Sender, btnLock->isChecked() ? nullptr : &TPlayer::Card_remove);
+    RouteCardClick(Sender, false);
 }
 
-// The click acts on the button's own player, whichever player is current. In Info mode it opens
-// the card information window instead and leaves Info mode.
-void TfrmMain::RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int))
+// In Info mode a click on any player's card opens the card information window instead, and
+// leaves Info mode; otherwise the game acts on the button's own player.
+void TfrmMain::RouteCardClick(QObject* Sender, bool Add)
 {
     const auto* Button = qobject_cast<const TCardButton*>(Sender);
     if (!Button)
         return;
-    const int Card = Button->Tag() & 0xFF;
-    for (const auto& Player : oblPlayer) {
-        if (static_cast<float>(Player->Player()) != Button->TagFloat())
-            continue;
-        if (btnInfo->isChecked()) {
-            btnInfo->setChecked(false);
-            if (frmInfo) {
-                frmInfo->Setup(Card);
-                frmInfo->exec();
-            }
-        } else if (Action) {
-            const CardState Before = Player->Card_state(Card);
-            (Player.get()->*Action)(Card);
-            if (Player->Card_state(Card) != Before)
-                GameChanged(OfPlayer((Before == CardState::Available ? QStringLiteral("Select ") : QStringLiteral("Take back ")) +
-                                         QLatin1String(Cards[Card].Name),
-                                     *Player));
+    if (!btnInfo->isChecked()) {
+        if (Add)
+            FGame->CardAdd(Button->Tag(), Button->TagFloat());
+        else
+            FGame->CardRemove(Button->Tag(), Button->TagFloat());
+    } else if (FGame->FindPlayer(Button->TagFloat())) {
+        btnInfo->setChecked(false);
+        if (frmInfo) {
+            frmInfo->Setup(Button->Tag() & 0xFF);
+            frmInfo->exec();
         }
-        return;
     }
+}
+
+std::unique_ptr<TPlayer> TfrmMain::CreatePlayer(int Number)
+{
+    DM->setPlayers(Number - 1);
+    return DM->CreatePlayer(this, tacMain);
+}
+
+void TfrmMain::RemovePlayer(std::unique_ptr<TPlayer> Player)
+{
+    QWidget* Page = Player->Tab();
+    Player.reset();
+    tacMain->removeTab(tacMain->indexOf(Page));
+    delete Page;
+}
+
+void TfrmMain::ShowPage(int Index)
+{
+    tacMain->setCurrentIndex(Index);
+}
+
+void TfrmMain::BuildingOutOfSight(bool Building)
+{
+    if (Building)
+        FOutOfSight = std::make_unique<TPagesOutOfSight>(tacMain);
+    else
+        FOutOfSight.reset();
+}
+
+// Removing or adding tabs reports each change, and moving the slider redraws: neither may reach
+// the game while it puts its players back.
+void TfrmMain::Rebuilding(bool Busy)
+{
+    tacMain->blockSignals(Busy);
+    trbTreasury->blockSignals(Busy);
 }
 
 // The board's context menu and the shortcuts of its commands.
 void TfrmMain::CreateBoardCommands()
 {
-    BoardMenu = new TBoardMenu(tacMain);
-    const auto AddFill = [this](const char* Name, const QString& Text, PlanGoal Goal) {
-        auto* Action = new QAction(Text, this);
-        Action->setObjectName(QLatin1String(Name));
+    auto* BoardMenu = new TBoardMenu(tacMain);
+    for (const PlanGoal Goal : {PlanGoal::MostPoints, PlanGoal::MostCredits}) {
+        auto* Action = new QAction(TGame::FillStepName(Goal), this);
+        Action->setObjectName(Goal == PlanGoal::MostPoints ? QStringLiteral("actFillPoints") : QStringLiteral("actFillCredits"));
+        if (Goal == PlanGoal::MostPoints)
+            Action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
         connect(Action, &QAction::triggered, this, [this, Goal] { FillBasket(Goal); });
         addAction(Action);
         BoardMenu->AddEntry(Action, [this, Goal] { return !BasketPlan(Goal).Cards.empty(); });
-        return Action;
-    };
-    actFillPoints = AddFill("actFillPoints", QStringLiteral("Fill basket: most points"), PlanGoal::MostPoints);
-    actFillPoints->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    actFillCredits = AddFill("actFillCredits", QStringLiteral("Fill basket: most credits"), PlanGoal::MostCredits);
+    }
 
     BoardMenu->AddSeparator();
     actUndo = new QAction(QStringLiteral("Undo"), this);
@@ -462,121 +371,36 @@ void TfrmMain::CreateBoardCommands()
     }
 }
 
+// The window's shortcuts are dead under a modal window; this also covers one opened from code.
+bool TfrmMain::CardClicksSelect() const
+{
+    return !btnInfo->isChecked() && !QApplication::activeModalWidget();
+}
+
 TBasketPlan TfrmMain::BasketPlan(PlanGoal Goal) const
 {
-    // The window's shortcuts are dead under a modal window; this also covers one opened from code.
-    if (!FCurrentPlayer || btnInfo->isChecked() || QApplication::activeModalWidget())
-        return {};
-    return PlanBasket(*FCurrentPlayer, Goal);
+    return CardClicksSelect() ? FGame->BasketPlan(Goal) : TBasketPlan{};
 }
 
-// The cards go in one by one, cheapest first, as clicks would put them: the board, the basket
-// total and Cancel cannot tell the difference.
 void TfrmMain::FillBasket(PlanGoal Goal)
 {
-    const TBasketPlan Plan = BasketPlan(Goal);
-    if (Plan.Cards.empty())
-        return;
-    for (int Card : Plan.Cards)
-        FCurrentPlayer->Card_pre(Card);
-    GameChanged(OfCurrentPlayer(Goal == PlanGoal::MostPoints ? actFillPoints->text() : actFillCredits->text()));
+    if (CardClicksSelect())
+        FGame->FillBasket(Goal);
 }
 
-QString TfrmMain::OfCurrentPlayer(const QString& Step) const
-{
-    return OfPlayer(Step, *FCurrentPlayer);
-}
-
-// A step's name says whose game it changed.
-QString TfrmMain::OfPlayer(const QString& Step, const TPlayer& Player)
-{
-    return Step + QStringLiteral(" (player ") + QString::number(Player.Player()) + QLatin1Char(')');
-}
-
-TGameSnapshot TfrmMain::GameSnapshot() const
-{
-    TGameSnapshot Game;
-    Game.Players.reserve(oblPlayer.size());
-    for (const auto& Player : oblPlayer)
-        Game.Players.push_back(std::make_shared<const TLedgerState>(Player->Snapshot()));
-    Game.NextNumber = DM->Players();
-    Game.PurchaseLock = btnLock->isChecked();
-    Game.ActiveTab = tacMain->currentIndex();
-    return Game;
-}
-
-// Players are numbered 1, 2, 3 ... in tab order, so the pages that both games have are kept and
-// put back in place; only the pages of players added or removed since are built or dropped.
-void TfrmMain::RestoreGame(const TGameSnapshot& Game)
-{
-    const QSignalBlocker TabsQuiet(tacMain);
-    const QSignalBlocker SliderQuiet(trbTreasury);
-    FCurrentPlayer = nullptr;
-    // A page that stays is shown first: removing the shown page would show and lay out each
-    // page in turn as it goes.
-    if (oblPlayer.size() > Game.Players.size())
-        tacMain->setCurrentIndex(std::min(Game.ActiveTab, int(Game.Players.size()) - 1));
-    while (oblPlayer.size() > Game.Players.size()) {
-        QWidget* Page = oblPlayer.back()->Tab();
-        oblPlayer.pop_back();
-        tacMain->removeTab(tacMain->indexOf(Page));
-        delete Page;
-    }
-    while (oblPlayer.size() < Game.Players.size()) {
-        DM->setPlayers(int(oblPlayer.size()));
-        oblPlayer.push_back(DM->CreatePlayer(this, tacMain));
-    }
-    for (std::size_t i = 0; i < Game.Players.size(); ++i)
-        oblPlayer[i]->Restore(*Game.Players[i]);
-    DM->setPlayers(Game.NextNumber);
-    SetLock(Game.PurchaseLock);
-    tacMain->setCurrentIndex(Game.ActiveTab);
-    setCurrentPlayer(oblPlayer[std::size_t(Game.ActiveTab)].get());
-    ShowTreasury(FCurrentPlayer->Treasury());
-}
-
-// Lock does not hold undo back: it guards against a stray click, and undo is deliberate.
 void TfrmMain::UndoStep()
 {
-    if (QApplication::activeModalWidget() || !FHistory.CanUndo())
-        return;
-    RestoreGame(FHistory.Undo());
-    GameChanged({});
+    if (!QApplication::activeModalWidget())
+        FGame->Undo();
 }
 
 void TfrmMain::RedoStep()
 {
-    if (QApplication::activeModalWidget() || !FHistory.CanRedo())
-        return;
-    RestoreGame(FHistory.Redo());
-    GameChanged({});
-}
-
-// The two commands name the step they would take back or do again.
-void TfrmMain::ShowHistory()
-{
-    if (!actUndo)
-        return;
-    actUndo->setEnabled(FHistory.CanUndo());
-    actUndo->setText(FHistory.CanUndo() ? QStringLiteral("Undo: ") + FHistory.UndoName() : QStringLiteral("Undo"));
-    actRedo->setEnabled(FHistory.CanRedo());
-    actRedo->setText(FHistory.CanRedo() ? QStringLiteral("Redo: ") + FHistory.RedoName() : QStringLiteral("Redo"));
+    if (!QApplication::activeModalWidget())
+        FGame->Redo();
 }
 
 void TfrmMain::DeleteAllPlayers()
 {
-    {
-        // Removing the tabs one by one reports each change; no player is current meanwhile.
-        const QSignalBlocker Blocker(tacMain);
-        FCurrentPlayer = nullptr;
-        oblPlayer.clear();
-        while (tacMain->count() > 0) {
-            QWidget* Page = tacMain->widget(0);
-            tacMain->removeTab(0);
-            delete Page;
-        }
-    }
-    DM->setPlayers(0);
-    AddPlayerShown();
-    GameChanged(QStringLiteral("Delete all players"));
+    FGame->DeleteAllPlayers();
 }

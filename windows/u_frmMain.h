@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The main window: one tab per player, the treasury slider, the purchase buttons and the two
-// stay-pressed mode buttons (Info, Lock). Every card click arrives here and goes to the ledger of
-// the button's own player, or in Info mode to the card information window.
+// stay-pressed mode buttons (Info, Lock). It shows the game (TGame) and forwards what the user
+// does to it: a card click goes to the game, which finds the button's player, or in Info mode
+// to the card information window. The game store keeps the game on disk as it changes.
 
 #include "board/u_CardHost.h"
 #include "ledger/u_BasketPlan.h"
-#include "state/u_History.h"
+#include "ledger/u_TGame.h"
 
 #include <QWidget>
 
@@ -16,16 +17,14 @@
 class QAction;
 class QPushButton;
 class QTabWidget;
-class TBoardMenu;
 class TDM;
+class TGameStore;
+class TPagesOutOfSight;
 class TPointSlider;
 class TfrmBonus;
 class TfrmInfo;
-class TPlayer;
-class TRecoveryWriter;
-struct TSavedGame;
 
-class TfrmMain : public QWidget, public TCardHost {
+class TfrmMain : public QWidget, public TCardHost, private TGamePages {
     Q_OBJECT
 public:
     TfrmMain();
@@ -37,10 +36,11 @@ public:
     // Deletes every player and page and starts again with one fresh player "1".
     void DeleteAllPlayers();
 
-    TPlayer* CurrentPlayer() const { return FCurrentPlayer; }
-    void setCurrentPlayer(TPlayer* Value) { FCurrentPlayer = Value; }
-    const std::vector<std::unique_ptr<TPlayer>>& Players() const { return oblPlayer; }
-    const THistory& History() const { return FHistory; }
+    TGame& Game() const { return *FGame; }
+    TGameStore& Store() const { return *FStore; }
+    TPlayer* CurrentPlayer() const { return FGame->CurrentPlayer(); }
+    const std::vector<std::unique_ptr<TPlayer>>& Players() const { return FGame->Players(); }
+    const THistory& History() const { return FGame->History(); }
 
     float ButtonWidth() const override { return FButtonWidth; }
     void setButtonWidth(float Value) override { FButtonWidth = Value; }
@@ -54,12 +54,8 @@ protected:
 private:
     void FormCreate();
     void FormShortcuts();
-    void FormDestroy();
     void FormSaveState();
     void SaveAndEnd();
-    // Every change a user makes to the game ends here, once: Step names it for the undo history.
-    // Undo and redo come here with no name: the game moved within the history.
-    void GameChanged(const QString& Step);
     void tacMainChange(int Index);
     void trbTreasuryChange(int Value);
     void trbTreasuryTracking(int Value);
@@ -70,31 +66,28 @@ private:
     void btnInfoClick();
     void btnLockClick();
 
-    void AddPlayer();
-    void AddPlayerShown();
-    void StartGame();
-    void RestorePlayers(const TSavedGame& Game);
+    // The game as it now stands: the lock, the slider, Add player and the undo commands.
+    void ShowGame();
     void ShowTreasury(int Treasury);
     void StepPlayer(int Steps);
-    void ShowLock();
-    void SetLock(bool Pressed);
-    void RouteCardClick(QObject* Sender, void (TPlayer::*Action)(int));
+    void RouteCardClick(QObject* Sender, bool Add);
+
+    // The pages of the game's players.
+    std::unique_ptr<TPlayer> CreatePlayer(int Number) override;
+    void RemovePlayer(std::unique_ptr<TPlayer> Player) override;
+    void ShowPage(int Index) override;
+    void BuildingOutOfSight(bool Building) override;
+    void Rebuilding(bool Busy) override;
 
     // The commands of the board's context menu, with their shortcuts.
     void CreateBoardCommands();
-    // The best basket for the current player; empty while a card click would not select (Info
-    // mode) and while a modal window is open.
+    // A card click would select: not in Info mode, and no modal window is open.
+    bool CardClicksSelect() const;
+    // The best basket for the current player; empty while a card click would not select.
     TBasketPlan BasketPlan(PlanGoal Goal) const;
     void FillBasket(PlanGoal Goal);
-
-    // The undo history: the game as it stands, putting a game back, and the two commands.
-    TGameSnapshot GameSnapshot() const;
-    void RestoreGame(const TGameSnapshot& Game);
     void UndoStep();
     void RedoStep();
-    void ShowHistory();
-    QString OfCurrentPlayer(const QString& Step) const;
-    static QString OfPlayer(const QString& Step, const TPlayer& Player);
 
     QTabWidget* tacMain = nullptr;
     QPushButton* btnAdd = nullptr;
@@ -105,19 +98,13 @@ private:
     QPushButton* btnBuyCancel = nullptr;
     QPushButton* btnLock = nullptr;
     std::unique_ptr<TDM> DM;
-    std::vector<std::unique_ptr<TPlayer>> oblPlayer;
-    TPlayer* FCurrentPlayer = nullptr;
+    std::unique_ptr<TPagesOutOfSight> FOutOfSight; // while a saved game's pages are built
+    std::unique_ptr<TGameStore> FStore;
+    // After DM: the game's ledgers go before their pages and the page builder.
+    std::unique_ptr<TGame> FGame;
     float FButtonWidth = UnmeasuredButtonWidth;
     TfrmInfo* frmInfo = nullptr;
     TfrmBonus* frmBonus = nullptr;
-    std::unique_ptr<TRecoveryWriter> FRecovery;
-    // The state file holds the game as it is now: nothing has changed since it was written.
-    bool FSaved = false;
-    TBoardMenu* BoardMenu = nullptr;
-    QAction* actFillPoints = nullptr;
-    QAction* actFillCredits = nullptr;
-    THistory FHistory;
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;
-    bool FShowingTreasury = false; // the slider follows the game, no user moved it
 };
