@@ -5,7 +5,7 @@
 #include "board/u_DM.h"
 #include "board/u_FocusFrame.h"
 #include "state/u_GameStore.h"
-#include "windows/u_BoardMenu.h"
+#include "windows/u_GameCommands.h"
 #include "windows/u_PointSlider.h"
 #include "windows/u_Shutdown.h"
 #include "windows/u_WindowFrame.h"
@@ -132,7 +132,7 @@ void TfrmMain::FormCreate()
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::FormSaveState);
     CloseOnTerminationSignals(this);
     FormShortcuts();
-    CreateBoardCommands();
+    Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); });
 
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
     // width to size the card buttons, so the window is shown before any page is built.
@@ -197,12 +197,7 @@ void TfrmMain::ShowGame()
     btnAdd->setEnabled(FGame->CanAddPlayer());
     // The slider follows the current player, so that it never shows a treasury nobody has.
     ShowTreasury(FGame->CurrentPlayer()->Treasury());
-    // The two undo commands name the step they would take back or do again.
-    const THistory& History = FGame->History();
-    actUndo->setEnabled(History.CanUndo());
-    actUndo->setText(History.CanUndo() ? QStringLiteral("Undo: ") + History.UndoName() : QStringLiteral("Undo"));
-    actRedo->setEnabled(History.CanRedo());
-    actRedo->setText(History.CanRedo() ? QStringLiteral("Redo: ") + History.RedoName() : QStringLiteral("Redo"));
+    Commands->ShowHistory();
 }
 
 void TfrmMain::ShowTreasury(int Treasury)
@@ -342,62 +337,10 @@ void TfrmMain::Rebuilding(bool Busy)
     trbTreasury->blockSignals(Busy);
 }
 
-// The board's context menu and the shortcuts of its commands.
-void TfrmMain::CreateBoardCommands()
-{
-    auto* BoardMenu = new TBoardMenu(tacMain);
-    for (const PlanGoal Goal : {PlanGoal::MostPoints, PlanGoal::MostCredits}) {
-        auto* Action = new QAction(TGame::FillStepName(Goal), this);
-        Action->setObjectName(Goal == PlanGoal::MostPoints ? QStringLiteral("actFillPoints") : QStringLiteral("actFillCredits"));
-        if (Goal == PlanGoal::MostPoints)
-            Action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-        connect(Action, &QAction::triggered, this, [this, Goal] { FillBasket(Goal); });
-        addAction(Action);
-        BoardMenu->AddEntry(Action, [this, Goal] { return !BasketPlan(Goal).Cards.empty(); });
-    }
-
-    BoardMenu->AddSeparator();
-    actUndo = new QAction(QStringLiteral("Undo"), this);
-    actUndo->setObjectName(QStringLiteral("actUndo"));
-    actUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(actUndo, &QAction::triggered, this, &TfrmMain::UndoStep);
-    actRedo = new QAction(QStringLiteral("Redo"), this);
-    actRedo->setObjectName(QStringLiteral("actRedo"));
-    actRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(actRedo, &QAction::triggered, this, &TfrmMain::RedoStep);
-    for (QAction* Action : {actUndo, actRedo}) {
-        addAction(Action);
-        BoardMenu->AddEntry(Action);
-    }
-}
-
 // The window's shortcuts are dead under a modal window; this also covers one opened from code.
 bool TfrmMain::CardClicksSelect() const
 {
     return !btnInfo->isChecked() && !QApplication::activeModalWidget();
-}
-
-TBasketPlan TfrmMain::BasketPlan(PlanGoal Goal) const
-{
-    return CardClicksSelect() ? FGame->BasketPlan(Goal) : TBasketPlan{};
-}
-
-void TfrmMain::FillBasket(PlanGoal Goal)
-{
-    if (CardClicksSelect())
-        FGame->FillBasket(Goal);
-}
-
-void TfrmMain::UndoStep()
-{
-    if (!QApplication::activeModalWidget())
-        FGame->Undo();
-}
-
-void TfrmMain::RedoStep()
-{
-    if (!QApplication::activeModalWidget())
-        FGame->Redo();
 }
 
 void TfrmMain::DeleteAllPlayers()

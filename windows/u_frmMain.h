@@ -6,7 +6,6 @@
 // to the card information window. The game store keeps the game on disk as it changes.
 
 #include "board/u_CardHost.h"
-#include "ledger/u_BasketPlan.h"
 #include "ledger/u_TGame.h"
 
 #include <QWidget>
@@ -14,10 +13,10 @@
 #include <memory>
 #include <vector>
 
-class QAction;
 class QPushButton;
 class QTabWidget;
 class TDM;
+class TGameCommands;
 class TGameStore;
 class TPagesOutOfSight;
 class TPointSlider;
@@ -79,15 +78,8 @@ private:
     void BuildingOutOfSight(bool Building) override;
     void Rebuilding(bool Busy) override;
 
-    // The commands of the board's context menu, with their shortcuts.
-    void CreateBoardCommands();
     // A card click would select: not in Info mode, and no modal window is open.
     bool CardClicksSelect() const;
-    // The best basket for the current player; empty while a card click would not select.
-    TBasketPlan BasketPlan(PlanGoal Goal) const;
-    void FillBasket(PlanGoal Goal);
-    void UndoStep();
-    void RedoStep();
 
     QTabWidget* tacMain = nullptr;
     QPushButton* btnAdd = nullptr;
@@ -105,6 +97,5 @@ private:
     float FButtonWidth = UnmeasuredButtonWidth;
     TfrmInfo* frmInfo = nullptr;
     TfrmBonus* frmBonus = nullptr;
-    QAction* actUndo = nullptr;
-    QAction* actRedo = nullptr;
+    TGameCommands* Commands = nullptr;
 };
