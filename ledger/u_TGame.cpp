@@ -266,17 +266,21 @@ void TGame::FillBasket(PlanGoal Goal)
 // Lock does not hold undo back: it guards against a stray click, and undo is deliberate.
 void TGame::Undo()
 {
-    if (!FHistory.CanUndo())
-        return;
-    RestoreSnapshot(FHistory.Undo());
-    emit Changed();
+    if (FHistory.CanUndo())
+        MoveInHistory(FHistory.Undo());
 }
 
 void TGame::Redo()
 {
-    if (!FHistory.CanRedo())
-        return;
-    RestoreSnapshot(FHistory.Redo());
+    if (FHistory.CanRedo())
+        MoveInHistory(FHistory.Redo());
+}
+
+void TGame::MoveInHistory(const TGameSnapshot& Game)
+{
+    RestoreSnapshot(Game);
+    // The point now holds the treasuries as they stay, which a later delete-all takes along.
+    FHistory.Refresh(Snapshot());
     emit Changed();
 }
 

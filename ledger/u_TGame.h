@@ -100,6 +100,7 @@ signals:
 private:
     void MakePlayer(int Number);
     void RestorePlayers(const TSavedGame& Saved);
+    void MoveInHistory(const TGameSnapshot& Game);
     void RestoreSnapshot(const TGameSnapshot& Game);
     void DropPlayers(std::size_t Keep);
     void Stepped(const QString& Step);

@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: MIT
+// The game without a window: which player a card click reaches, what the lock holds back, how
+// steps are named, recorded and taken back, and the game a start restores.
+
+#include "ledger/u_TGame.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <limits>
+
+namespace {
+
+// The card states of a player as one text: "." available, "s" selected, "o" owned.
+QString States(const TPlayer& Player)
+{
+    QString Text;
+    for (int Card = 1; Card <= CardCount; ++Card)
+        Text += QStringLiteral(".so").at(int(Player.Card_state(Card)));
+    return Text;
+}
+
+QString Selected(std::initializer_list<int> Cards)
+{
+    QString Text(CardCount, QLatin1Char('.'));
+    for (int Card : Cards)
+        Text[Card - 1] = QLatin1Char('s');
+    return Text;
+}
+
+TSavedGame SavedOf(int Players, bool Lock)
+{
+    TSavedGame Game;
+    Game.PurchaseLock = Lock;
+    Game.Players.resize(std::size_t(Players));
+    return Game;
+}
+
+} // namespace
+
+class TestTGame : public QObject {
+    Q_OBJECT
+private slots:
+    void cardClickReachesTheButtonsPlayer_data();
+    void cardClickReachesTheButtonsPlayer();
+    void lockHoldsBackTakingBackOnly();
+    void stepsThatChangeNothingAreNoSteps_data();
+    void stepsThatChangeNothingAreNoSteps();
+    void everyStepIsAnnouncedOnce();
+    void newStepAfterUndoDropsWhatCouldBeRedone();
+    void undoKeepsTreasuriesButDeleteAllBringsBackTheOldPlayers();
+    void startRestoresTheSavedGame();
+    void startWithoutPlayersSavedMakesOneFreshPlayer();
+    void playersStopAtTheLimit();
+};
+
+void TestTGame::cardClickReachesTheButtonsPlayer_data()
+{
+    QTest::addColumn<int>("tag");
+    QTest::addColumn<float>("tagFloat");
+    QTest::addColumn<int>("player"); // whose basket gets the card; 0: nobody's
+    QTest::addColumn<int>("card");
+
+    QTest::newRow("the current player's button") << 9 << 3.0f << 3 << 9;
+    QTest::newRow("another player's button") << 9 << 1.0f << 1 << 9;
+    QTest::newRow("high bits of the tag ignored") << 0x1209 << 2.0f << 2 << 9;
+    QTest::newRow("a number no player has") << 9 << 4.0f << 0 << 9;
+    QTest::newRow("a fraction") << 9 << 1.5f << 0 << 9;
+    QTest::newRow("not a number") << 9 << std::numeric_limits<float>::quiet_NaN() << 0 << 9;
+}
+
+void TestTGame::cardClickReachesTheButtonsPlayer()
+{
+    QFETCH(int, tag);
+    QFETCH(float, tagFloat);
+    QFETCH(int, player);
+    QFETCH(int, card);
+
+    TGame Game;
+    Game.Start(SavedOf(3, false));
+    Game.CardAdd(tag, tagFloat);
+    for (const auto& Each : Game.Players())
+        QCOMPARE(States(*Each), Each->Player() == player ? Selected({card}) : Selected({}));
+    QCOMPARE(Game.History().Steps(), player ? 1u : 0u);
+    // The current player stays whoever it was.
+    QCOMPARE(Game.CurrentPlayer()->Player(), 3);
+}
+
+void TestTGame::lockHoldsBackTakingBackOnly()
+{
+    TGame Game;
+    Game.Start(std::nullopt);
+    Game.CardAdd(9, 1.0f);
+    Game.SetLock(true);
+    Game.CardRemove(9, 1.0f);
+    QCOMPARE(States(*Game.CurrentPlayer()), Selected({9}));
+    Game.CardAdd(1, 1.0f);
+    Game.Confirm();
+    QVERIFY(Game.CurrentPlayer()->Card_bought(1));
+    // Undo is deliberate: the lock does not hold it back.
+    Game.Undo();
+    QCOMPARE(States(*Game.CurrentPlayer()), Selected({1, 9}));
+    Game.SetLock(false);
+    Game.CardRemove(9, 1.0f);
+    QCOMPARE(States(*Game.CurrentPlayer()), Selected({1}));
+    QCOMPARE(Game.History().UndoName(), QStringLiteral("Take back Pottery (player 1)"));
+}
+
+void TestTGame::stepsThatChangeNothingAreNoSteps_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("cancel an empty basket") << 0;
+    QTest::newRow("take back an available card") << 1;
+    QTest::newRow("lock already released") << 2;
+    QTest::newRow("fill with nothing affordable") << 3;
+}
+
+void TestTGame::stepsThatChangeNothingAreNoSteps()
+{
+    QFETCH(int, kind);
+    TGame Game;
+    Game.Start(std::nullopt);
+    Game.CardAdd(2, 1.0f);
+    Game.Confirm();
+    switch (kind) {
+    case 0:
+        Game.Cancel();
+        break;
+    case 1:
+        Game.CardRemove(9, 1.0f);
+        break;
+    case 2:
+        Game.SetLock(false);
+        break;
+    case 3:
+        Game.SetTreasury(0);
+        Game.FillBasket(PlanGoal::MostPoints);
+        break;
+    }
+    QCOMPARE(Game.History().Steps(), 2u);
+    QCOMPARE(Game.History().UndoName(), QStringLiteral("Confirm 1 card (player 1)"));
+}
+
+void TestTGame::everyStepIsAnnouncedOnce()
+{
+    TGame Game;
+    Game.Start(std::nullopt);
+    QSignalSpy Changed(&Game, &TGame::Changed);
+    Game.CardAdd(9, 1.0f);
+    Game.Confirm();
+    Game.AddPlayer();
+    Game.EditCredits({10, 20, 30, 40, 50});
+    Game.RecalcCredits();
+    Game.SetLock(true);
+    Game.FillBasket(PlanGoal::MostCredits);
+    Game.Undo();
+    Game.Redo();
+    Game.DeleteAllPlayers();
+    QCOMPARE(Changed.count(), 10);
+    // Moving the treasury and showing another page are no steps.
+    Game.SetTreasury(100);
+    Game.ShowingPlayer(0);
+    QCOMPARE(Changed.count(), 10);
+}
+
+// A new step after an undo forgets the step that was undone: undoing it comes back to the game
+// before it, not to the game the forgotten step made.
+void TestTGame::newStepAfterUndoDropsWhatCouldBeRedone()
+{
+    TGame Game;
+    Game.Start(std::nullopt);
+    TPlayer& Player = *Game.CurrentPlayer();
+    Game.CardAdd(1, 1.0f);
+    Game.CardAdd(2, 1.0f);
+    Game.Undo();
+    QVERIFY(Game.History().CanRedo());
+    Game.CardAdd(9, 1.0f);
+    QVERIFY(!Game.History().CanRedo());
+    QCOMPARE(Game.History().UndoName(), QStringLiteral("Select Pottery (player 1)"));
+    Game.Undo();
+    QCOMPARE(States(Player), Selected({1}));
+    QCOMPARE(Game.History().UndoName(), QStringLiteral("Select Cloth Making (player 1)"));
+    Game.Undo();
+    QCOMPARE(States(Player), Selected({}));
+    QVERIFY(!Game.History().CanUndo());
+    Game.Redo();
+    Game.Redo();
+    QCOMPARE(States(Player), Selected({1, 9}));
+    QVERIFY(!Game.History().CanRedo());
+}
+
+void TestTGame::undoKeepsTreasuriesButDeleteAllBringsBackTheOldPlayers()
+{
+    TGame Game;
+    Game.Start(std::nullopt);
+    Game.SetTreasury(200);
+    Game.AddPlayer();
+    Game.SetTreasury(150);
+    Game.CardAdd(9, 2.0f);
+    Game.SetTreasury(120);
+    Game.Undo();
+    QCOMPARE(Game.CurrentPlayer()->Treasury(), 120);
+    Game.DeleteAllPlayers();
+    QCOMPARE(Game.Players().size(), 1u);
+    QCOMPARE(Game.CurrentPlayer()->Player(), 1);
+    Game.SetTreasury(100);
+    Game.Undo();
+    QCOMPARE(Game.Players().size(), 2u);
+    QCOMPARE(Game.Players()[0]->Treasury(), 200);
+    QCOMPARE(Game.Players()[1]->Treasury(), 120);
+    Game.Redo();
+    QCOMPARE(Game.Players()[0]->Treasury(), 100);
+    // Numbering goes on from the game the history is at.
+    Game.Undo();
+    Game.AddPlayer();
+    QCOMPARE(Game.CurrentPlayer()->Player(), 3);
+}
+
+void TestTGame::startRestoresTheSavedGame()
+{
+    TSavedGame Saved = SavedOf(3, true);
+    Saved.Players[0].Owned[9] = true;
+    Saved.Players[0].Credits = {5, 0, 10, 0, 0};
+    // Credits edited by hand win over the sums of the owned cards.
+    Saved.Players[1].Owned[16] = true;
+    Saved.Players[1].Credits = {1, 2, 3, 4, 5};
+    TGame Game;
+    Game.Start(Saved);
+    QCOMPARE(Game.Players().size(), 3u);
+    QCOMPARE(Game.CurrentPlayer(), Game.Players()[2].get());
+    QCOMPARE(Game.Players()[1]->Player(), 2);
+    QCOMPARE(Game.Players()[1]->Credits(), (GroupCredits{1, 2, 3, 4, 5}));
+    QVERIFY(Game.PurchaseLock());
+    QCOMPARE(Game.Saved(), Saved);
+    QVERIFY(!Game.History().CanUndo());
+    Game.AddPlayer();
+    QCOMPARE(Game.CurrentPlayer()->Player(), 4);
+}
+
+void TestTGame::startWithoutPlayersSavedMakesOneFreshPlayer()
+{
+    TGame Game;
+    Game.Start(SavedOf(0, true));
+    QCOMPARE(Game.Players().size(), 1u);
+    QCOMPARE(Game.CurrentPlayer()->Player(), 1);
+    QVERIFY(Game.PurchaseLock());
+}
+
+void TestTGame::playersStopAtTheLimit()
+{
+    TGame Game;
+    Game.Start(SavedOf(MaxRestoredPlayers - 1, false));
+    QVERIFY(Game.CanAddPlayer());
+    Game.AddPlayer();
+    QVERIFY(!Game.CanAddPlayer());
+    Game.AddPlayer();
+    QCOMPARE(int(Game.Players().size()), MaxRestoredPlayers);
+    QCOMPARE(Game.History().UndoName(), QStringLiteral("Add player 99"));
+}
+
+QTEST_GUILESS_MAIN(TestTGame)
+#include "tst_TGame.moc"
