@@ -3,15 +3,18 @@
 // builds the players as the program does, and deletes it. The same bytes then go through the
 // start of a run that was killed, as its recovery file. The start must never crash or hang,
 // must leave between 1 and MaxRestoredPlayers players, must restore exactly what the file holds,
-// must leave no state file behind but the game in the recovery file, and every restored board
-// must be in price order.
+// must leave no state file behind (a file without a game is kept aside) but the game in the
+// recovery file, and every restored board must be in price order.
 
 #include "ledger/u_TPlayer.h"
+#include "state/u_GameStore.h"
 #include "state/u_StateFile.h"
 #include "windows/u_frmMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -52,8 +55,10 @@ namespace {
 // Starts the program with Data in the file at Path and the other file gone.
 void StartFrom(const QString& Path, const std::uint8_t* Data, std::size_t Size)
 {
-    QFile::remove(StatePath);
-    QFile::remove(RecoveryPath);
+    // A state file that holds no game is kept aside by the start: those copies go too.
+    const QString Folder = QFileInfo(StatePath).path();
+    QDir(Folder).removeRecursively();
+    QDir().mkpath(Folder);
     {
         QFile File(Path);
         Check(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -64,6 +69,7 @@ void StartFrom(const QString& Path, const std::uint8_t* Data, std::size_t Size)
     if (Expected->Players.empty())
         Expected->Players.resize(1);
     TfrmMain Main;
+    Main.Store().Flush();
     const auto& Players = Main.Players();
     Check(!Players.empty() && Players.size() <= std::size_t(MaxRestoredPlayers));
     const TSavedGame Restored = SavedGame(Players, Main.findChild<QPushButton*>(QStringLiteral("btnLock"))->isChecked());

@@ -3,13 +3,19 @@
 
 #include "state/u_RecoveryWriter.h"
 
+#include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 const QString TGameStore::StateFileName = QStringLiteral("state.ini");
 // Beside the state file, in the same form, while the program runs.
 const QString TGameStore::RecoveryFileName = QStringLiteral("recovery.ini");
 
-TGameStore::TGameStore() = default;
+TGameStore::TGameStore(std::function<bool(const QString&, const QByteArray&)> Save)
+    : FSave(std::move(Save))
+{
+}
 
 TGameStore::~TGameStore() = default;
 
@@ -23,22 +29,46 @@ QString TGameStore::RecoveryPath()
     return StateFilePath(RecoveryFileName);
 }
 
-// The state file, left by an orderly close, wins. Without one (or when it cannot be read, which
-// leaves it in place) the recovery copy means that the last run was killed.
+// The state file, left by an orderly close, wins. Without one the recovery copy means that the
+// last run was killed. A state file that holds no usable game, or cannot be read, is kept aside
+// under a name that says so: it would otherwise be consumed by this start, or win over a newer
+// game at a later one. What a start makes of such a file stays as it was, unless a good recovery
+// copy can serve instead.
 std::optional<TSavedGame> TGameStore::Load()
 {
-    std::optional<TSavedGame> Game = ReadStateFile(StatePath());
-    FFromStateFile = Game.has_value();
-    if (!Game)
-        Game = ReadStateFile(RecoveryPath());
-    return Game;
+    const TStateFileRead State = InspectStateFile(StatePath());
+    FFromStateFile = State.Kind == StateFileKind::Game;
+    if (FFromStateFile)
+        return State.Game;
+    if (State.Kind != StateFileKind::Missing)
+        KeepAside(StatePath());
+    const TStateFileRead Recovery = InspectStateFile(RecoveryPath());
+    if (Recovery.Kind == StateFileKind::Game)
+        return Recovery.Game;
+    if (State.Kind == StateFileKind::NoGame)
+        return State.Game;
+    if (Recovery.Kind == StateFileKind::NoGame)
+        return Recovery.Game;
+    return std::nullopt;
+}
+
+void TGameStore::KeepAside(const QString& Path)
+{
+    const QString Stem = Path + QStringLiteral(".unreadable-") + QDate::currentDate().toString(Qt::ISODate);
+    QString Aside = Stem;
+    for (int n = 2; QFileInfo::exists(Aside) || QFileInfo(Aside).isSymLink(); ++n)
+        Aside = Stem + QLatin1Char('-') + QString::number(n);
+    const QString Name = QFileInfo(Path).fileName();
+    if (QFile::rename(Path, Aside))
+        emit Trouble(Name + QStringLiteral(" held no game that could be read. It is kept as ") + QFileInfo(Aside).fileName() +
+                     QStringLiteral(" in ") + QDir::toNativeSeparators(QFileInfo(Path).path()) + QLatin1Char('.'));
 }
 
 void TGameStore::Started(const TSavedGame& Game)
 {
-    FRecovery = std::make_unique<TRecoveryWriter>(RecoveryPath());
-    if (FRecovery->Write(Game) && FFromStateFile)
-        QFile::remove(StatePath());
+    FRecovery = std::make_unique<TRecoveryWriter>(RecoveryPath(), FSave);
+    // On the writer's thread: a start never waits for the disk.
+    FRecovery->Submit(Game, FFromStateFile ? StatePath() : QString());
 }
 
 void TGameStore::Changed(const TSavedGame& Game)
@@ -70,4 +100,6 @@ void TGameStore::Close(const TSavedGame& Game)
 
 void TGameStore::Flush()
 {
+    if (FRecovery)
+        FRecovery->Flush();
 }

@@ -6,11 +6,13 @@
 // nothing. The store decides which one a start reads, and when a state file may go: never
 // before a newer game is safely in the other file.
 
+#include "state/u_SaveFile.h"
 #include "state/u_StateFile.h"
 
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,7 +21,8 @@ class TRecoveryWriter;
 class TGameStore : public QObject {
     Q_OBJECT
 public:
-    TGameStore();
+    // Save writes the recovery copy whole (the real disk unless a test gives another).
+    explicit TGameStore(std::function<bool(const QString&, const QByteArray&)> Save = SaveFileWhole);
     // A run that ends without closing (a failed start, a test) keeps the recovery copy current.
     ~TGameStore() override;
 
@@ -46,7 +49,15 @@ public:
     // Returns once every game handed over has been written, or its write has failed.
     void Flush();
 
+signals:
+    // Something the user must know about the files, told once: a state file kept aside, or that
+    // the game cannot be written at all. Empty once a write succeeds again.
+    void Trouble(const QString& Message);
+
 private:
+    void KeepAside(const QString& Path);
+
+    const std::function<bool(const QString&, const QByteArray&)> FSave;
     std::unique_ptr<TRecoveryWriter> FRecovery;
     bool FFromStateFile = false; // the start read the state file, which goes once the copy is written
     // The state file holds the game as it is now: nothing has changed since it was written.

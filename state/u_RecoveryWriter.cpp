@@ -8,8 +8,9 @@
 #include <algorithm>
 #include <chrono>
 
-TRecoveryWriter::TRecoveryWriter(QString Path)
+TRecoveryWriter::TRecoveryWriter(QString Path, TSave Save)
     : FPath(std::move(Path))
+    , FSave(std::move(Save))
 {
     FThread = std::thread([this] { Run(); });
 }
@@ -25,26 +26,13 @@ TRecoveryWriter::~TRecoveryWriter()
         FThread.join();
 }
 
-bool TRecoveryWriter::Write(const TSavedGame& Game)
-{
-    FLastGame = Game;
-    const QByteArray Text = StateText(Game);
-    {
-        const std::lock_guard Guard(FLock);
-        if (FDiscarded)
-            return false;
-    }
-    const std::lock_guard Disk(FDiskLock);
-    return WriteLocked(Text);
-}
-
 bool TRecoveryWriter::WriteLocked(const QByteArray& Text)
 {
     // A game handed over again after a failed write, or before an older one reached the disk,
     // may already be there.
     if (Text == FOnDisk)
         return true;
-    if (!SaveFileWhole(FPath, Text))
+    if (FPath.isEmpty() || !FSave(FPath, Text))
         return false;
     FOnDisk = Text;
     return true;
@@ -97,6 +85,15 @@ void TRecoveryWriter::Discard()
         QFile::remove(FPath);
 }
 
+void TRecoveryWriter::Flush()
+{
+    std::unique_lock Guard(FLock);
+    // A text that failed is tried once more now rather than after the back-off.
+    FRetryNow = FFailed;
+    FWake.notify_all();
+    FIdle.wait(Guard, [this] { return (!FPending && !FWriting && !FRetryNow) || FStopping; });
+}
+
 void TRecoveryWriter::Run()
 {
     using namespace std::chrono_literals;
@@ -107,16 +104,18 @@ void TRecoveryWriter::Run()
     auto Delay = 250ms;
     std::unique_lock Guard(FLock);
     for (;;) {
-        const auto Ready = [this] { return FPending || FStopping; };
+        const auto Ready = [this] { return FPending || FStopping || FRetryNow; };
         if (Failed)
             FWake.wait_for(Guard, Delay, Ready);
         else
             FWake.wait(Guard, Ready);
+        FRetryNow = false;
         if (!FPending && (FStopping || !Failed))
             return;
         const QByteArray Text = FPending ? *std::exchange(FPending, std::nullopt) : *Failed;
         QString Remove = std::exchange(FPendingRemove, QString());
         const unsigned Epoch = FRemoveEpoch;
+        FWriting = true;
         Guard.unlock();
         bool Written = false;
         {
@@ -131,10 +130,13 @@ void TRecoveryWriter::Run()
             }
         }
         Guard.lock();
+        FWriting = false;
         // A failed write keeps the file to remove for the next text that gets through.
         if (!Written && FPendingRemove.isEmpty() && Epoch == FRemoveEpoch)
             FPendingRemove = Remove;
         Delay = Written || Failed != Text ? 250ms : std::min(Delay * 2, std::chrono::milliseconds(8s));
         Failed = Written ? std::nullopt : std::optional(Text);
+        FFailed = Failed.has_value();
+        FIdle.notify_all();
     }
 }

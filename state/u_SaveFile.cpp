@@ -8,6 +8,7 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,6 +69,12 @@ void SyncFolder(const QString& Path)
 
 bool SaveFileWhole(const QString& Path, const QByteArray& Contents)
 {
+#ifdef Q_OS_UNIX
+    // Past a file-size limit the system would end the program with SIGXFSZ, losing the change
+    // being saved; ignored, the write fails like one on a full disk and the old file stays.
+    static const bool SizeLimitIsAFailure = [] { return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR; }();
+    Q_UNUSED(SizeLimitIsAFailure);
+#endif
     if (Path.isEmpty())
         return false;
     // QSaveFile would write through a link to its target, and opening a FIFO blocks: such an

@@ -162,14 +162,28 @@ void UseDocumentsOption(const QStringList& Arguments)
 
 std::optional<TSavedGame> ReadStateFile(const QString& Path)
 {
+    TStateFileRead Read = InspectStateFile(Path);
+    if (Read.Kind == StateFileKind::Missing || Read.Kind == StateFileKind::Unreadable)
+        return std::nullopt;
+    return std::move(Read.Game);
+}
+
+TStateFileRead InspectStateFile(const QString& Path)
+{
+    TStateFileRead Read;
     // A folder, FIFO or device here is no saved game, and opening a FIFO would block the start.
     if (Path.isEmpty() || !QFileInfo(Path).isFile())
-        return std::nullopt;
+        return Read;
+    Read.Kind = StateFileKind::Unreadable;
     if (QFile Probe(Path); !Probe.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    TSavedGame Game;
+        return Read;
+    TSavedGame& Game = Read.Game;
     const QSettings Ini(Path, QSettings::IniFormat);
-    const int Count = std::min(ProfileInt(Ini.value(QStringLiteral("main/player_num")), 1), MaxRestoredPlayers);
+    // A count that reads differently with two defaults is missing or no number (an empty file,
+    // text in another encoding, upper-case keys): nobody's game.
+    const QVariant Number = Ini.value(QStringLiteral("main/player_num"));
+    Read.Kind = ProfileInt(Number, 0) == ProfileInt(Number, 1) ? StateFileKind::Game : StateFileKind::NoGame;
+    const int Count = std::min(ProfileInt(Number, 1), MaxRestoredPlayers);
     for (int k = 0; k < Count; ++k) {
         const QString Prefix = Section(k) + QLatin1Char('/');
         TSavedPlayer Player;
@@ -180,7 +194,7 @@ std::optional<TSavedGame> ReadStateFile(const QString& Path)
         Game.Players.push_back(Player);
     }
     Game.PurchaseLock = ProfileBool(Ini.value(QStringLiteral("main/purchase_lock")), false);
-    return Game;
+    return Read;
 }
 
 TSavedGame SavedGame(const std::vector<std::unique_ptr<TPlayer>>& Players, bool PurchaseLock)

@@ -56,6 +56,19 @@ void UseDocumentsOption(const QStringList& Arguments);
 // cards not owned, the lock released.
 std::optional<TSavedGame> ReadStateFile(const QString& Path);
 
+// What a start finds at a state file's path.
+enum class StateFileKind {
+    Missing,    // no regular file there (nothing, a folder, a FIFO ...)
+    Unreadable, // a regular file that cannot be opened or read
+    NoGame,     // readable, but [main] has no player_num that reads as an integer
+    Game,       // a usable game
+};
+struct TStateFileRead {
+    StateFileKind Kind = StateFileKind::Missing;
+    TSavedGame Game; // what a start reads from it, defaults for what is missing (NoGame too)
+};
+TStateFileRead InspectStateFile(const QString& Path);
+
 // The game as the file keeps it: owned cards and credits of each player in list order, the lock.
 TSavedGame SavedGame(const std::vector<std::unique_ptr<TPlayer>>& Players, bool PurchaseLock);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Fixture.h"
 
+#include "state/u_GameStore.h"
 #include "state/u_StateFile.h"
 
 #include <QApplication>
@@ -20,6 +21,9 @@ void WindowsTest::StartProgram()
 {
     App = std::make_unique<Windows>();
     Main = &App->Main;
+    // The start hands its game to the recovery writer; the files are as the start leaves them
+    // once it is written.
+    Main->Store().Flush();
 }
 
 void WindowsTest::EndProgram()

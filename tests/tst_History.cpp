@@ -5,6 +5,7 @@
 
 #include "Fixture.h"
 
+#include "state/u_GameStore.h"
 #include "state/u_History.h"
 #include "state/u_StateFile.h"
 
@@ -169,7 +170,8 @@ void TestHistory::undoAndRedoEachKindOfStep()
 
     Keys(Qt::CTRL | Qt::Key_Z);
     QCOMPARE(Screen(), Before);
-    QTRY_COMPARE(FileContents(Home.RecoveryFile()), StateText(SavedGame(Main->Players(), Button("btnLock")->isChecked())));
+    Main->Store().Flush();
+    QCOMPARE(FileContents(Home.RecoveryFile()), StateText(Main->Game().Saved()));
     QCOMPARE(Main->findChild<QAction*>("actRedo")->text(), QStringLiteral("Redo: ") + undo.mid(6));
 
     Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
@@ -177,7 +179,8 @@ void TestHistory::undoAndRedoEachKindOfStep()
     Keys(Qt::CTRL | Qt::Key_Z);
     Keys(Qt::CTRL | Qt::Key_Y);
     QCOMPARE(Screen(), After);
-    QTRY_COMPARE(FileContents(Home.RecoveryFile()), StateText(SavedGame(Main->Players(), Button("btnLock")->isChecked())));
+    Main->Store().Flush();
+    QCOMPARE(FileContents(Home.RecoveryFile()), StateText(Main->Game().Saved()));
 }
 
 void TestHistory::undoneDeleteAllBringsBackEveryPlayer()

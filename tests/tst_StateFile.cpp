@@ -4,6 +4,7 @@
 
 #include "Fixture.h"
 
+#include "state/u_GameStore.h"
 #include "state/u_ProfileValue.h"
 #include "state/u_StateFile.h"
 
@@ -70,6 +71,9 @@ void TestStateFile::Restart()
 
 void TestStateFile::WriteStateFile(const QByteArray& Contents)
 {
+    // The state file alone: a recovery file left by the start before would serve instead of
+    // a state file that holds no game.
+    QFile::remove(Home.RecoveryFile());
     QFile File(Home.StateFile());
     QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
     File.write(Contents);
@@ -311,6 +315,7 @@ void TestStateFile::damagedFiles()
         QCOMPARE(First.Card_bought(Card), owned.contains(Card));
     for (std::size_t k = 1; k < Main->Players().size(); ++k)
         QCOMPARE(Main->Players()[k]->Credits(), GroupCredits{});
+    Main->Store().Flush();
     QVERIFY(!QFile::exists(Home.StateFile()));
 }
 

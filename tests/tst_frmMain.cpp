@@ -303,6 +303,7 @@ void TestFrmMain::deleteAllStartsOverAtPlayerOne()
 void TestFrmMain::extremeCreditsMakeCardsDearNeverFree()
 {
     EndProgram();
+    QFile::remove(Home.RecoveryFile());
     {
         QFile File(Home.StateFile());
         QVERIFY(File.open(QIODevice::WriteOnly));

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -126,6 +127,13 @@ void TfrmMain::FormCreate()
     connect(FGame.get(), &TGame::Changed, this, [this] {
         ShowGame();
         FStore->Changed(FGame->Saved());
+    });
+    // Told once and left open beside the window, which stays usable.
+    connect(FStore.get(), &TGameStore::Trouble, this, [this](const QString& Message) {
+        auto* Box = new QMessageBox(QMessageBox::Warning, windowTitle(), Message, QMessageBox::Ok, this);
+        Box->setAttribute(Qt::WA_DeleteOnClose);
+        Box->setWindowModality(Qt::NonModal);
+        Box->show();
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::SaveAndEnd);
     // The session may go on after this save; a later change or close saves again.
