@@ -70,6 +70,12 @@ TPanel::TPanel(QWidget* Parent)
     Q_UNUSED(Installed);
 }
 
+void TPanel::LabelsChanged()
+{
+    QAccessibleEvent Event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&Event);
+}
+
 void TPanel::MakeClickable()
 {
     FClickable = true;
