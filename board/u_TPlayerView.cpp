@@ -289,7 +289,7 @@ void TPlayer::PlaceAvailable(TCardButton* Button, int y, bool Enabled)
 void TPlayer::InfoCards_show(int iPara)
 {
     ShowOnBar(FInfoCards, QStringLiteral("Cards: ") + QString::number(iPara) + QLatin1Char('/') +
-                             QString::number(CardCount - iPara));
+                              QString::number(CardCount - iPara));
 }
 
 void TPlayer::InfoPoints_show(int iPara)
@@ -316,7 +316,8 @@ void TPlayer::InfoBonus_show()
     FShownCredits = Credit;
     bool Changed = false;
     for (int k = 0; k < GroupCount; ++k)
-        Changed |= SetLabel(Labels[k], QLatin1String(Groups[k].ShortLabel) + QStringLiteral(": ") + QString::number(Credit[k]));
+        Changed |= SetLabel(Labels[k],
+                            QLatin1String(Groups[k].ShortLabel) + QStringLiteral(": ") + QString::number(Credit[k]));
     // One change of the bar's name for all five.
     if (Changed)
         TellBarNameChanged(Labels[0]);

@@ -608,7 +608,8 @@ void TestTPlayerView::readerIsToldWhatChangedOnly()
         DescriptionsChanged += DescriptionChanged;
         // A button also tells of its own text when that changes, though the spoken name hides it.
         const int FaceChanged = Button->text() != FacesBefore[id - 1];
-        QVERIFY2(Told.Count(QAccessible::NameChanged, Button) == int(NameChanged) + FaceChanged, qPrintable(NamesAfter[id - 1]));
+        QVERIFY2(Told.Count(QAccessible::NameChanged, Button) == int(NameChanged) + FaceChanged,
+                 qPrintable(NamesAfter[id - 1]));
         QVERIFY2(Told.Count(QAccessible::DescriptionChanged, Button) == int(DescriptionChanged),
                  qPrintable(DescriptionsAfter[id - 1]));
     }
