@@ -42,10 +42,12 @@ public:
         return Names;
     }
 
+    // A click can open a modal window: run inside this call, its loop would keep the screen
+    // reader waiting for the answer until the window closes. It runs from the event loop instead.
     void doAction(const QString& Name) override
     {
         if (Name == pressAction() && Bar()->Clickable())
-            Bar()->Click();
+            QMetaObject::invokeMethod(Bar(), &TPanel::Click, Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(Name);
     }
@@ -68,6 +70,12 @@ TPanel::TPanel(QWidget* Parent)
 {
     static const bool Installed = (QAccessible::installFactory(PanelAccessible), true);
     Q_UNUSED(Installed);
+}
+
+void TPanel::LabelsChanged()
+{
+    QAccessibleEvent Event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&Event);
 }
 
 void TPanel::MakeClickable()

@@ -15,6 +15,9 @@ public:
     bool Clickable() const { return FClickable; }
     // What a key, a screen reader's press action and a click end in.
     void Click() { emit clicked(); }
+    // The bar's spoken name is made of its labels' texts: call when they changed, so that a
+    // screen reader hears the new one.
+    void LabelsChanged();
 
 signals:
     void clicked();

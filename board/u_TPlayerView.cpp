@@ -9,6 +9,7 @@
 #include "board/u_CardButton.h"
 #include "board/u_CardHost.h"
 #include "board/u_FaceColours.h"
+#include "board/u_Panel.h"
 #include "catalogue/u_Function.h"
 
 #include <QEvent>
@@ -17,10 +18,26 @@
 
 namespace {
 
-void SetLabel(QLabel* Label, const QString& Text)
+// True when the label's text changed.
+bool SetLabel(QLabel* Label, const QString& Text)
 {
-    if (Label)
-        Label->setText(Text);
+    if (!Label || Label->text() == Text)
+        return false;
+    Label->setText(Text);
+    return true;
+}
+
+// A label of a bar changed: the bar's spoken name, made of its labels' texts, changed with it.
+void TellBarNameChanged(QLabel* Label)
+{
+    if (auto* Bar = qobject_cast<TPanel*>(Label->parentWidget()))
+        Bar->LabelsChanged();
+}
+
+void ShowOnBar(QLabel* Label, const QString& Text)
+{
+    if (SetLabel(Label, Text))
+        TellBarNameChanged(Label);
 }
 
 // A basket that costs more than the treasury shows in the cost label's colour, in a red that
@@ -63,8 +80,20 @@ QString SpokenName(int id, int Price, CardState State)
     return CardName(id) + QStringLiteral(", owned");
 }
 
-// The tooltip, and what a screen reader reads on demand. Most redraws change few prices, so only
-// the texts that changed are set.
+// The text on a card's face: its price while it has one, and its caption.
+QString CardText(int id, int Price, CardState State)
+{
+    return State == CardState::Owned ? CardCaption(id) : PricedText(Price, id);
+}
+
+// A screen reader hears every name or description set as a change, even the same text again.
+void SetSpokenName(QWidget* Widget, const QString& Text)
+{
+    if (Widget->accessibleName() != Text)
+        Widget->setAccessibleName(Text);
+}
+
+// The tooltip, and what a screen reader reads on demand.
 void Explain(TCardButton* Button, const QString& Text)
 {
     if (Button->toolTip() == Text)
@@ -73,13 +102,9 @@ void Explain(TCardButton* Button, const QString& Text)
     Button->setAccessibleDescription(Text);
 }
 
-// The three columns differ only in these values; the face label always repeats the text, and
-// the spoken name says the same in words.
-void Place(TCardButton* Button, const QString& Text, const QString& Spoken, int x, int y, TCardButton::Handler OnClick,
-           bool Enabled)
+// The three columns differ only in these values.
+void Place(TCardButton* Button, int x, int y, TCardButton::Handler OnClick, bool Enabled)
 {
-    Button->setCardText(Text);
-    Button->setAccessibleName(Spoken);
     Button->move(x, y);
     Button->setOnClick(OnClick);
     Button->setEnabled(Enabled);
@@ -168,18 +193,18 @@ void TPlayer::ShowCards()
     for (int id = 1; id <= CardCount; ++id) {
         const int y = (Row[id] - 1) * CardButtonHeight;
         TCardButton* Button = CardButton(id);
+        ShowCardTexts(Button, id);
         switch (Card_have[id]) {
         case CardState::Available:
-            PlaceAvailable(Button, id, y, Card_cost[id] <= FTreasury);
+            PlaceAvailable(Button, y, Card_cost[id] <= FTreasury);
             break;
         case CardState::Selected:
-            PlaceSelected(Button, id, y);
+            PlaceSelected(Button, y);
             break;
         case CardState::Owned:
-            PlaceOwned(Button, id, y);
+            PlaceOwned(Button, y);
             break;
         }
-        Explain(Button, Explanation(id).join(QLatin1Char('\n')));
     }
     if (auto* Cards = qobject_cast<TBoard*>(Board))
         Cards->FollowScreenOrder();
@@ -219,44 +244,68 @@ TCardButton* TPlayer::CreateCardButton(int id, int y)
     return Button;
 }
 
-void TPlayer::PlaceOwned(TCardButton* Button, int id, int y)
+TPlayer::TCardTextsFrom TPlayer::CardTextsFrom(int id) const
 {
-    Place(Button, CardCaption(id), SpokenName(id, 0, CardState::Owned), qRound(FOwner->ButtonWidth()), y,
-          &TCardHost::CardRemove, true);
+    if (Card_have[id] == CardState::Owned)
+        return {.Made = true, .State = CardState::Owned};
+    const CardRecord& Card = Cards[id];
+    const bool BonusFromOwned = Card.BonusFrom != 0 && Card_have[Card.BonusFrom] == CardState::Owned;
+    const TPriceSteps Steps = PriceSteps(Card, FPricedCredits, BonusFromOwned);
+    return {.Made = true,
+            .State = Card_have[id],
+            .Price = Card_cost[id],
+            .GroupCredit = Steps.GroupCredit,
+            .CreditGroup = Steps.CreditGroup,
+            .BonusFromOwned = BonusFromOwned};
 }
 
-void TPlayer::PlaceSelected(TCardButton* Button, int id, int y)
+// The face label always repeats the button's text, and the spoken name says the same in words.
+void TPlayer::ShowCardTexts(TCardButton* Button, int id)
 {
-    Place(Button, PricedText(Card_cost[id], id), SpokenName(id, Card_cost[id], CardState::Selected),
-          qRound(FOwner->ButtonWidth() / 2), y, &TCardHost::CardRemove, true);
+    const TCardTextsFrom From = CardTextsFrom(id);
+    if (From == FCardTextsFrom[id])
+        return;
+    FCardTextsFrom[id] = From;
+    Button->setCardText(CardText(id, From.Price, From.State));
+    SetSpokenName(Button, SpokenName(id, From.Price, From.State));
+    Explain(Button, Explanation(id).join(QLatin1Char('\n')));
 }
 
-void TPlayer::PlaceAvailable(TCardButton* Button, int id, int y, bool Enabled)
+void TPlayer::PlaceOwned(TCardButton* Button, int y)
 {
-    Place(Button, PricedText(Card_cost[id], id), SpokenName(id, Card_cost[id], CardState::Available), 0, y,
-          &TCardHost::CardAdd, Enabled);
+    Place(Button, qRound(FOwner->ButtonWidth()), y, &TCardHost::CardRemove, true);
+}
+
+void TPlayer::PlaceSelected(TCardButton* Button, int y)
+{
+    Place(Button, qRound(FOwner->ButtonWidth() / 2), y, &TCardHost::CardRemove, true);
+}
+
+void TPlayer::PlaceAvailable(TCardButton* Button, int y, bool Enabled)
+{
+    Place(Button, 0, y, &TCardHost::CardAdd, Enabled);
 }
 
 void TPlayer::InfoCards_show(int iPara)
 {
-    SetLabel(FInfoCards, QStringLiteral("Cards: ") + QString::number(iPara) + QLatin1Char('/') +
-                             QString::number(CardCount - iPara));
+    ShowOnBar(FInfoCards, QStringLiteral("Cards: ") + QString::number(iPara) + QLatin1Char('/') +
+                              QString::number(CardCount - iPara));
 }
 
 void TPlayer::InfoPoints_show(int iPara)
 {
-    SetLabel(FInfoPoints, QStringLiteral("Points: ") + QString::number(iPara));
+    ShowOnBar(FInfoPoints, QStringLiteral("Points: ") + QString::number(iPara));
 }
 
 void TPlayer::InfoTreasury_show()
 {
-    SetLabel(FInfoTreasury, QStringLiteral("Treasury: ") + QString::number(FTreasury));
+    ShowOnBar(FInfoTreasury, QStringLiteral("Treasury: ") + QString::number(FTreasury));
     MarkOverspent(FInfoCurrCost, FCurrCost > FTreasury);
 }
 
 void TPlayer::InfoCurrCost_show()
 {
-    SetLabel(FInfoCurrCost, QStringLiteral("Cost: ") + QString::number(FCurrCost));
+    ShowOnBar(FInfoCurrCost, QStringLiteral("Cost: ") + QString::number(FCurrCost));
     MarkOverspent(FInfoCurrCost, FCurrCost > FTreasury);
 }
 
@@ -265,6 +314,11 @@ void TPlayer::InfoBonus_show()
     const std::array<QLabel*, GroupCount> Labels{FInfoBonArt, FInfoBonCiv, FInfoBonCra, FInfoBonRel, FInfoBonSci};
     const GroupCredits Credit = Credits();
     FShownCredits = Credit;
+    bool Changed = false;
     for (int k = 0; k < GroupCount; ++k)
-        SetLabel(Labels[k], QLatin1String(Groups[k].ShortLabel) + QStringLiteral(": ") + QString::number(Credit[k]));
+        Changed |= SetLabel(Labels[k],
+                            QLatin1String(Groups[k].ShortLabel) + QStringLiteral(": ") + QString::number(Credit[k]));
+    // One change of the bar's name for all five.
+    if (Changed)
+        TellBarNameChanged(Labels[0]);
 }

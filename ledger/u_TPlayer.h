@@ -170,9 +170,24 @@ private:
     void ShowCards();
     void ShowWhenInSight();
     TCardButton* CreateCardButton(int id, int y);
-    void PlaceOwned(TCardButton* Button, int id, int y);
-    void PlaceSelected(TCardButton* Button, int id, int y);
-    void PlaceAvailable(TCardButton* Button, int id, int y, bool Enabled);
+    void PlaceOwned(TCardButton* Button, int y);
+    void PlaceSelected(TCardButton* Button, int y);
+    void PlaceAvailable(TCardButton* Button, int y, bool Enabled);
+    void ShowCardTexts(TCardButton* Button, int id);
+
+    // What a card button's texts (face, spoken name, price explanation) were made from. They are
+    // made again only when this changes: most redraws change few prices, and every text set
+    // reaches a screen reader as a change, even the same text.
+    struct TCardTextsFrom {
+        bool Made = false;
+        CardState State = CardState::Available;
+        int Price = 0;
+        int GroupCredit = 0;
+        CardGroup CreditGroup = CardGroup::Arts;
+        bool BonusFromOwned = false;
+        bool operator==(const TCardTextsFrom&) const = default;
+    };
+    TCardTextsFrom CardTextsFrom(int id) const;
 
     std::array<CardState, CardCount + 1> Card_have{}; // by card id 1..51
     PriceOrder Card_sort{};                           // by position 1..51: card ids
@@ -188,6 +203,7 @@ private:
     // The card buttons, by card id; made by the first redraw and owned here, so a ledger is
     // destroyed before the page they sit on.
     std::array<std::unique_ptr<TCardButton, TCardButtonDeleter>, CardCount + 1> oblButton;
+    std::array<TCardTextsFrom, CardCount + 1> FCardTextsFrom{}; // by card id, for oblButton
     int FTreasury = TreasuryMax;
     int FCurrCost = 0;
     int FBonArt = 0;

@@ -21,7 +21,7 @@ quorvane_install() {
 }
 
 quorvane_build() {
-    quorvane_install g++ make cmake qt6-base-dev fonts-dejavu-core "$@"
+    quorvane_install g++ make cmake qt6-base-dev qt6-base-private-dev fonts-dejavu-core "$@"
     cmake -S "$QUORVANE_ROOT" -B "$QUORVANE_BUILD" "${QUORVANE_CMAKE_ARGS[@]}"
     cmake --build "$QUORVANE_BUILD" -j"$(nproc)"
 }

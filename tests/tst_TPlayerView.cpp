@@ -2,6 +2,7 @@
 // The card board as the user sees it: positions, texts, enabled states and the nine labels.
 
 #include "Fixture.h"
+#include "ReaderEvents.h"
 
 #include "catalogue/u_Function.h"
 
@@ -37,6 +38,8 @@ private slots:
     void drawOnceLeftByAnExceptionDrawsNothing();
     void pageComesIntoSightWhole_data();
     void pageComesIntoSightWhole();
+    void readerIsToldWhatChangedOnly_data();
+    void readerIsToldWhatChangedOnly();
 
 private:
     // The ledger of the first start's player.
@@ -523,6 +526,101 @@ void TestTPlayerView::pageComesIntoSightWhole()
         const int Number = Tabs->tabText(Index).toInt();
         QCOMPARE(PageInSight(Number), CardByCard[Number]);
     }
+}
+
+void TestTPlayerView::readerIsToldWhatChangedOnly_data()
+{
+    QTest::addColumn<QList<int>>("selected"); // before the step
+    QTest::addColumn<QList<int>>("owned");
+    QTest::addColumn<int>("crafts");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("names");        // cards whose spoken name changes
+    QTest::addColumn<int>("descriptions"); // cards whose price explanation changes
+    QTest::addColumn<int>("summaryBar");   // name changes of the bar above the credits
+    QTest::addColumn<int>("creditBar");
+    QTest::newRow("card into the basket") << QList<int>{} << QList<int>{} << 0 << "click Pottery" << 1 << 0 << 1 << 0;
+    QTest::newRow("card taken back from the basket") << QList<int>{9} << QList<int>{} << 0 << "click Pottery" << 1 << 0 << 1 << 0;
+    // Pottery itself, and the 22 cards whose price its Arts 5 and Crafts 10 (and its discount) change.
+    QTest::newRow("Confirm") << QList<int>{9} << QList<int>{} << 0 << "Confirm" << 23 << 23 << 3 << 1;
+    QTest::newRow("owned card taken back") << QList<int>{} << QList<int>{9} << 0 << "click Pottery" << 23 << 23 << 2 << 1;
+    // Dear cards go grey and stay as they read.
+    QTest::newRow("treasury moved") << QList<int>{} << QList<int>{9} << 0 << "treasury down" << 0 << 0 << 1 << 0;
+    // Cards already free stay free: their explanations name the new credit, their names stay.
+    QTest::newRow("credits raised, free cards stay free")
+        << QList<int>{} << QList<int>{} << 300 << "Crafts credit up" << 0 << 12 << 0 << 1;
+}
+
+// Every redraw places all 51 cards, but a screen reader is told only of the texts that changed:
+// each name or description set reaches it as a change, even the same text again.
+void TestTPlayerView::readerIsToldWhatChangedOnly()
+{
+    QFETCH(QList<int>, selected);
+    QFETCH(QList<int>, owned);
+    QFETCH(int, crafts);
+    QFETCH(QString, step);
+    QFETCH(int, names);
+    QFETCH(int, descriptions);
+    QFETCH(int, summaryBar);
+    QFETCH(int, creditBar);
+    for (int Card : owned)
+        Ledger()->Card_add(Card);
+    for (int Card : selected)
+        Ledger()->Card_pre(Card);
+    if (crafts != 0) {
+        Ledger()->setBonCra(crafts);
+        Ledger()->Card_work();
+    }
+    const auto Read = [this](QAccessible::Text Kind) {
+        QStringList Texts;
+        for (int id = 1; id <= CardCount; ++id)
+            Texts << QAccessible::queryAccessibleInterface(CardOf(Main, 1, id))->text(Kind);
+        return Texts;
+    };
+    const QStringList NamesBefore = Read(QAccessible::Name);
+    const QStringList DescriptionsBefore = Read(QAccessible::Description);
+    QStringList FacesBefore;
+    for (int id = 1; id <= CardCount; ++id)
+        FacesBefore << CardOf(Main, 1, id)->text();
+    QWidget* CreditBar = Child<QWidget>(Main, "panBonus1");
+    const QString CreditsBefore = QAccessible::queryAccessibleInterface(CreditBar)->text(QAccessible::Name);
+
+    const ReaderEvents Told;
+    if (step == "click Pottery")
+        QTest::mouseClick(CardOf(Main, 1, 9), Qt::LeftButton);
+    else if (step == "Confirm")
+        QTest::mouseClick(Child<QPushButton>(Main, "btnBuyConfirm"), Qt::LeftButton);
+    else if (step == "treasury down")
+        QTest::keyClick(Child<QSlider>(Main, "trbTreasury"), Qt::Key_End);
+    else {
+        Ledger()->setBonCra(crafts + 10);
+        Ledger()->Card_work();
+    }
+
+    const QStringList NamesAfter = Read(QAccessible::Name);
+    const QStringList DescriptionsAfter = Read(QAccessible::Description);
+    int NamesChanged = 0;
+    int DescriptionsChanged = 0;
+    for (int id = 1; id <= CardCount; ++id) {
+        TCardButton* Button = CardOf(Main, 1, id);
+        const bool NameChanged = NamesAfter[id - 1] != NamesBefore[id - 1];
+        const bool DescriptionChanged = DescriptionsAfter[id - 1] != DescriptionsBefore[id - 1];
+        NamesChanged += NameChanged;
+        DescriptionsChanged += DescriptionChanged;
+        // A button also tells of its own text when that changes, though the spoken name hides it.
+        const int FaceChanged = Button->text() != FacesBefore[id - 1];
+        QVERIFY2(Told.Count(QAccessible::NameChanged, Button) == int(NameChanged) + FaceChanged,
+                 qPrintable(NamesAfter[id - 1]));
+        QVERIFY2(Told.Count(QAccessible::DescriptionChanged, Button) == int(DescriptionChanged),
+                 qPrintable(DescriptionsAfter[id - 1]));
+    }
+    QCOMPARE(NamesChanged, names);
+    QCOMPARE(DescriptionsChanged, descriptions);
+    QCOMPARE(Told.Count(QAccessible::NameChanged, Child<QWidget>(Main, "panPlay1")), summaryBar);
+    QCOMPARE(Told.Count(QAccessible::NameChanged, CreditBar), creditBar);
+    // What the credit bar says now is what its labels show.
+    const QString CreditsAfter = QAccessible::queryAccessibleInterface(CreditBar)->text(QAccessible::Name);
+    QCOMPARE(CreditsAfter != CreditsBefore, creditBar > 0);
+    QVERIFY2(CreditsAfter.contains(LabelText(Main, "labBonus3_1")), qPrintable(CreditsAfter));
 }
 
 QTEST_MAIN(TestTPlayerView)

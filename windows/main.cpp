@@ -7,6 +7,26 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace {
+
+// The pictures the desktop entry's icon is installed with, built into the program. Looked up in
+// the icon theme instead, it would cost the start every image plugin there is.
+QIcon ProgramIcon()
+{
+    QIcon Icon;
+    for (const int Size : {16, 32, 48, 256}) {
+        QImageReader Reader(QStringLiteral(":/icons/hicolor/%1x%1/apps/" QUORVANE_APP_ID ".png").arg(Size), "png");
+        // Told the format, a reader still asks every image plugin whether it reads it better.
+        Reader.setAutoDetectImageFormat(false);
+        Icon.addPixmap(QPixmap::fromImageReader(&Reader));
+    }
+    return Icon;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -14,7 +34,7 @@ int main(int argc, char* argv[])
     UseDocumentsOption(QApplication::arguments());
     // Ties the windows to the desktop entry and its icon in docks and task switchers.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUORVANE_APP_ID)));
+    QApplication::setWindowIcon(ProgramIcon());
     // Before anything reads or writes the game: a start while a copy runs on the same state
     // folder brings that copy to the front and ends here.
     TOneCopy OneCopy(StateFolder());
