@@ -72,8 +72,9 @@ bool SaveFileWhole(const QString& Path, const QByteArray& Contents)
 #ifdef Q_OS_UNIX
     // Past a file-size limit the system would end the program with SIGXFSZ, losing the change
     // being saved; ignored, the write fails like one on a full disk and the old file stays.
-    static const bool SizeLimitIsAFailure = [] { return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR; }();
-    Q_UNUSED(SizeLimitIsAFailure);
+    // Set at every save, as cheap as nothing beside the syncs, so that no later change of the
+    // handler brings the signal back.
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
     if (Path.isEmpty())
         return false;

@@ -27,14 +27,14 @@ bool Put(const QString& Path, const QByteArray& Text)
 }
 
 #ifdef Q_OS_UNIX
-// While it lives, no file of this process may grow beyond Bytes; the write that would fails
-// instead of raising SIGXFSZ, as on a disk that is full.
+// While it lives, no file of this process may grow beyond Bytes. SIGXFSZ keeps the system's
+// action, which ends the process: the save itself must turn the limit into a failed write.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t Bytes)
     {
         ::getrlimit(RLIMIT_FSIZE, &Saved);
-        OldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        OldHandler = std::signal(SIGXFSZ, SIG_DFL);
         rlimit Limit = Saved;
         Limit.rlim_cur = Bytes;
         ::setrlimit(RLIMIT_FSIZE, &Limit);
