@@ -84,6 +84,13 @@ struct TExistingSection {
     std::vector<TIniLine> Lines;
 };
 
+// A section or key name as the INI reader takes it: without the blanks around it, and with
+// %-escapes decoded.
+QByteArray ReaderName(const QByteArray& Raw)
+{
+    return QByteArray::fromPercentEncoding(Raw.trimmed());
+}
+
 std::vector<TExistingSection> ParseIni(const QByteArray& Text)
 {
     std::vector<TExistingSection> Sections(1);
@@ -94,12 +101,12 @@ std::vector<TExistingSection> ParseIni(const QByteArray& Text)
         const QByteArray Trimmed = Raw.trimmed();
         const qsizetype Close = Trimmed.indexOf(']');
         if (Trimmed.startsWith('[') && Close > 0) {
-            Sections.push_back({Trimmed.mid(1, Close - 1), Raw, {}});
+            Sections.push_back({ReaderName(Trimmed.mid(1, Close - 1)), Raw, {}});
             continue;
         }
         // A comment (";card9=1") names no key of the game, so it needs no rule of its own.
         const qsizetype Equals = Trimmed.indexOf('=');
-        Sections.back().Lines.push_back({Raw, Equals > 0 ? Trimmed.left(Equals).trimmed() : QByteArray()});
+        Sections.back().Lines.push_back({Raw, Equals > 0 ? ReaderName(Trimmed.left(Equals)) : QByteArray()});
     }
     return Sections;
 }

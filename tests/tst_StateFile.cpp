@@ -560,6 +560,14 @@ void TestStateFile::textKeepsWhatIsNotTheGames_data()
     QTest::newRow("no line end at the end") << QByteArray("[notes]\nwho=Ann") << QByteArrayList{"[notes]\nwho=Ann\n"};
     QTest::newRow("CRLF line ends") << QByteArray("[main]\r\nplayer_num=4\r\nother=1\r\n")
                                     << QByteArrayList{"other=1\r\n"};
+    // Names as the reader takes them: blanks inside the brackets and %-escapes do not make
+    // another section or key, so no older value survives to win at the next start.
+    QTest::newRow("a section of the game with blanks in its brackets")
+        << QByteArray("[main]\nplayer_num=1\n[ main ]\nplayer_num=6\npurchase_lock=0\n") << QByteArrayList{};
+    QTest::newRow("an escaped section name") << QByteArray("[player%30]\ncard9=0\nbonus_sci=7\n") << QByteArrayList{};
+    QTest::newRow("a spaced section name") << QByteArray("[ player0 ]\ncard9=0\n") << QByteArrayList{};
+    QTest::newRow("an escaped key in a repeated section")
+        << QByteArray("[player0]\ncard1=1\n[player0]\ncard%39=0\n") << QByteArrayList{};
 }
 
 void TestStateFile::textKeepsWhatIsNotTheGames()
