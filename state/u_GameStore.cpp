@@ -67,6 +67,14 @@ void TGameStore::KeepAside(const QString& Path)
 void TGameStore::Started(const TSavedGame& Game)
 {
     FRecovery = std::make_unique<TRecoveryWriter>(RecoveryPath(), FSave);
+    const QString Folder = QDir::toNativeSeparators(QFileInfo(RecoveryPath()).path());
+    FRecovery->setOnOutcome([this, Folder](bool Written) {
+        const QString Message = Written ? QString()
+                                        : QStringLiteral("The game cannot be saved in ") + Folder +
+                                              QStringLiteral(" (the disk may be full or the folder read-only). It is kept while "
+                                                             "the program runs, and saved as soon as the disk allows.");
+        QMetaObject::invokeMethod(this, [this, Message] { emit WriteTrouble(Message); }, Qt::QueuedConnection);
+    });
     // On the writer's thread: a start never waits for the disk.
     FRecovery->Submit(Game, FFromStateFile ? StatePath() : QString());
 }

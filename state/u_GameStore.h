@@ -50,9 +50,10 @@ public:
     void Flush();
 
 signals:
-    // Something the user must know about the files, told once: a state file kept aside, or that
-    // the game cannot be written at all. Empty once a write succeeds again.
+    // Something the user must know about the files, told once: a state file kept aside.
     void Trouble(const QString& Message);
+    // The running game cannot be written (a message), or can again (empty); told on change only.
+    void WriteTrouble(const QString& Message);
 
 private:
     void KeepAside(const QString& Path);

@@ -85,6 +85,12 @@ void TRecoveryWriter::Discard()
         QFile::remove(FPath);
 }
 
+void TRecoveryWriter::setOnOutcome(std::function<void(bool Written)> Outcome)
+{
+    const std::lock_guard Guard(FLock);
+    FOutcome = std::move(Outcome);
+}
+
 void TRecoveryWriter::Flush()
 {
     std::unique_lock Guard(FLock);
@@ -136,6 +142,8 @@ void TRecoveryWriter::Run()
             FPendingRemove = Remove;
         Delay = Written || Failed != Text ? 250ms : std::min(Delay * 2, std::chrono::milliseconds(8s));
         Failed = Written ? std::nullopt : std::optional(Text);
+        if (FOutcome && FFailed != Failed.has_value())
+            FOutcome(Written);
         FFailed = Failed.has_value();
         FIdle.notify_all();
     }

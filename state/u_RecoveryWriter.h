@@ -42,6 +42,9 @@ public:
     // Stops the worker, drops what waits, and removes the file: the game is safe elsewhere.
     // Nothing is written afterwards.
     void Discard();
+    // Called on the worker thread, with the writer's lock held, when writes start failing
+    // (false) and when one gets through again (true). Set before the first Submit.
+    void setOnOutcome(std::function<void(bool Written)> Outcome);
     // Returns once every game handed over has been written, or its last attempt has failed; a
     // game whose write failed before is tried once more first. What a test compares with the
     // file, without waiting on a clock.
@@ -63,6 +66,7 @@ private:
     bool FWriting = false;         // the worker has taken a text and not yet written it
     bool FFailed = false;          // the newest text's last write failed; it is tried again
     bool FRetryNow = false;        // Flush asks for that try at once
+    std::function<void(bool)> FOutcome;
     std::condition_variable FIdle; // nothing waits and nothing is being written
     bool FDiscarded = false;
     std::mutex FDiskLock;   // one write at a time, whichever thread makes it

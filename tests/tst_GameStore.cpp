@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSessionManager>
 #include <QSettings>
@@ -249,8 +250,20 @@ void TestGameStore::failedWriteIsTriedAgain()
     Click("btnBuyConfirm");
     Main->Store().Flush();
     QVERIFY(QFileInfo(Home.RecoveryFile()).isDir());
+    // The user is told once, beside the window, and the notice goes once a write gets through.
+    QCoreApplication::sendPostedEvents();
+    const QPointer<QMessageBox> Notice = Main->findChild<QMessageBox*>(QStringLiteral("boxTrouble"));
+    QVERIFY(Notice && Notice->isVisible());
+    QVERIFY(Notice->text().startsWith(QStringLiteral("The game cannot be saved in ")));
+    QTest::mouseClick(CardOf(Main, 1, 1), Qt::LeftButton);
+    Click("btnBuyConfirm");
+    Main->Store().Flush();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(Main->findChildren<QMessageBox*>(QStringLiteral("boxTrouble")).size(), 1);
     QVERIFY(QDir(Home.RecoveryFile()).removeRecursively());
     RecoveryHoldsTheGame();
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(!Notice || !Notice->isVisible());
     QVERIFY(ReadStateFile(Home.RecoveryFile())->Players[0].Owned[9]);
 }
 

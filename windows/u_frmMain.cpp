@@ -128,12 +128,13 @@ void TfrmMain::FormCreate()
         ShowGame();
         FStore->Changed(FGame->Saved());
     });
-    // Told once and left open beside the window, which stays usable.
-    connect(FStore.get(), &TGameStore::Trouble, this, [this](const QString& Message) {
-        auto* Box = new QMessageBox(QMessageBox::Warning, windowTitle(), Message, QMessageBox::Ok, this);
-        Box->setAttribute(Qt::WA_DeleteOnClose);
-        Box->setWindowModality(Qt::NonModal);
-        Box->show();
+    connect(FStore.get(), &TGameStore::Trouble, this, [this](const QString& Message) { ShowTrouble(Message); });
+    // Gone again once a write gets through.
+    connect(FStore.get(), &TGameStore::WriteTrouble, this, [this](const QString& Message) {
+        if (FWriteTrouble)
+            FWriteTrouble->close();
+        if (!Message.isEmpty())
+            FWriteTrouble = ShowTrouble(Message);
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::SaveAndEnd);
     // The session may go on after this save; a later change or close saves again.
@@ -206,6 +207,17 @@ void TfrmMain::ShowGame()
     // The slider follows the current player, so that it never shows a treasury nobody has.
     ShowTreasury(FGame->CurrentPlayer()->Treasury());
     Commands->ShowHistory();
+}
+
+// Told once and left open beside the window, which stays usable.
+QMessageBox* TfrmMain::ShowTrouble(const QString& Message)
+{
+    auto* Box = new QMessageBox(QMessageBox::Warning, windowTitle(), Message, QMessageBox::Ok, this);
+    Box->setObjectName(QStringLiteral("boxTrouble"));
+    Box->setAttribute(Qt::WA_DeleteOnClose);
+    Box->setWindowModality(Qt::NonModal);
+    Box->show();
+    return Box;
 }
 
 void TfrmMain::ShowTreasury(int Treasury)

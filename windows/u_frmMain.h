@@ -8,11 +8,13 @@
 #include "board/u_CardHost.h"
 #include "ledger/u_TGame.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 #include <vector>
 
+class QMessageBox;
 class QPushButton;
 class QTabWidget;
 class TDM;
@@ -68,6 +70,7 @@ private:
     // The game as it now stands: the lock, the slider, Add player and the undo commands.
     void ShowGame();
     void ShowTreasury(int Treasury);
+    QMessageBox* ShowTrouble(const QString& Message);
     void StepPlayer(int Steps);
     void RouteCardClick(QObject* Sender, bool Add);
 
@@ -98,4 +101,5 @@ private:
     TfrmInfo* frmInfo = nullptr;
     TfrmBonus* frmBonus = nullptr;
     TGameCommands* Commands = nullptr;
+    QPointer<QMessageBox> FWriteTrouble; // while the game cannot be written
 };
