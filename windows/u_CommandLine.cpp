@@ -31,8 +31,9 @@ QString Usage()
     QCommandLineParser Parser;
     const TOptions Options;
     SetUp(Parser, Options);
-    // Without an application object the parser cannot know the program's name.
-    return Parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("quorvane"));
+    // The parser names the program after its file, or a placeholder without an application object.
+    QString Text = Parser.helpText();
+    return Text.replace(0, Text.indexOf(QStringLiteral(" [options]")), QStringLiteral("Usage: quorvane"));
 }
 
 void Print(std::FILE* Stream, const QString& Text)
