@@ -348,11 +348,12 @@ void TGame::TrackTreasury(int Treasury)
 void TGame::OpenGame(const TSavedGame& Game, const QString& Name)
 {
     {
+        // Out of sight, the tab bar is laid out once, not after every tab that goes or comes.
         const TPagesWhile<&TGamePages::Rebuilding> Quiet(*FPages);
+        const TPagesWhile<&TGamePages::BuildingOutOfSight> OutOfSight(*FPages);
         DropPlayers(0);
         ++FGeneration;
         FLastNumber = 0;
-        const TPagesWhile<&TGamePages::BuildingOutOfSight> OutOfSight(*FPages);
         RestorePlayers(Game);
     }
     FCurrentPlayer->Card_work();
