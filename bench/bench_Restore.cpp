@@ -2,12 +2,14 @@
 // Starts of the program's windows, offscreen: a fresh start, and starts that restore saved games
 // of 18 players owning 20 or 40 cards each, and of 99 players owning all 51. Then the first look
 // at a restored page, which gets its card buttons only then, against a look at one seen before.
+// And a game file opened in the running window (Open game), 18 x 40 and 99 x 51.
 
 #include "../tests/Fixture.h"
 
 #include "state/u_GameStore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -90,5 +92,25 @@ void NextPage(benchmark::State& State)
     }
 }
 BENCHMARK(NextPage)->ArgName("seen")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The file read, checked and made the running game, its pages built and the current one drawn.
+// Each opening is a step on top of the last, as at the table.
+void OpenGame(benchmark::State& State)
+{
+    const QString Path = QFileInfo(TGameStore::StatePath()).absolutePath() + QStringLiteral("/Game 2026-12-10.quorvane");
+    QFile File(Path);
+    File.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    File.write(SavedGame(int(State.range(0)), int(State.range(1))));
+    File.close();
+    QFile::remove(TGameStore::RecoveryPath());
+    Windows App;
+    for (auto _ : State) {
+        App.Main.OpenGameFile(Path);
+        App.Main.repaint();
+    }
+    if (App.Main.Players().size() != std::size_t(State.range(0)))
+        State.SkipWithError("the game was not opened");
+}
+BENCHMARK(OpenGame)->ArgNames({"players", "owned"})->Args({18, 40})->Args({99, 51})->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -342,3 +342,20 @@ void TGame::TrackTreasury(int Treasury)
     FCurrentPlayer->setTreasury(Treasury);
     FCurrentPlayer->InfoTreasury_show();
 }
+
+// The players of the opened game are other players, as after a delete-all: undo gives the ones
+// before back with their own treasuries.
+void TGame::OpenGame(const TSavedGame& Game, const QString& Name)
+{
+    {
+        // Out of sight, the tab bar is laid out once, not after every tab that goes or comes.
+        const TPagesWhile<&TGamePages::Rebuilding> Quiet(*FPages);
+        const TPagesWhile<&TGamePages::BuildingOutOfSight> OutOfSight(*FPages);
+        DropPlayers(0);
+        ++FGeneration;
+        FLastNumber = 0;
+        RestorePlayers(Game);
+    }
+    FCurrentPlayer->Card_work();
+    Stepped(QStringLiteral("Open ") + Name);
+}

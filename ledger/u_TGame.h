@@ -116,4 +116,9 @@ private:
     int FGeneration = 0; // delete-alls so far
     bool FPurchaseLock = false;
     THistory FHistory;
+
+public:
+    // A step: the game becomes Game's, as a start from it would build it (its players numbered
+    // from 1, the last one current, full treasuries). Name names the step ("Open " + Name).
+    void OpenGame(const TSavedGame& Game, const QString& Name);
 };

@@ -17,7 +17,12 @@ messages=$(grep -v 'key "SingleMainWindow" in group "Desktop Entry", but keys ex
 key() { sed -n "s/^$1=//p" "$entry"; }
 id=$(basename "$entry" .desktop)
 [ "$(key Icon)" = "$id" ] || { echo "Icon=$(key Icon) is not the entry's id $id"; exit 1; }
-[ "$(key Exec)" = "$(basename "$exe")" ] || { echo "Exec=$(key Exec) does not start $(basename "$exe")"; exit 1; }
+exec_line=$(key Exec)
+[ "${exec_line%% *}" = "$(basename "$exe")" ] || { echo "Exec=$exec_line does not start $(basename "$exe")"; exit 1; }
+# A file type the program opens comes with a field code that hands the program the file.
+if [ -n "$(key MimeType)" ] && [ "$exec_line" = "${exec_line%% *}" ]; then
+    echo "MimeType=$(key MimeType), but Exec=$exec_line passes no file"; exit 1
+fi
 [ "$(key SingleMainWindow)" = true ] || { echo "SingleMainWindow=true is missing"; exit 1; }
 
 if ! command -v xvfb-run >/dev/null || ! command -v xprop >/dev/null; then

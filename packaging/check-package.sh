@@ -18,6 +18,7 @@ app=org.quorvane.Quorvane
 for file in ./usr/games/quorvane ./usr/share/man/man6/quorvane.6.gz \
     ./usr/share/doc/quorvane/copyright ./usr/share/doc/quorvane/changelog.gz \
     ./usr/share/applications/$app.desktop ./usr/share/metainfo/$app.metainfo.xml \
+    ./usr/share/mime/packages/$app.xml \
     ./usr/share/icons/hicolor/scalable/apps/$app.svg \
     ./usr/share/icons/hicolor/symbolic/apps/$app-symbolic.svg; do
     grep -q " $file\$" <<<"$contents" || { echo "missing from the package: $file"; exit 1; }

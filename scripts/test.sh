@@ -10,6 +10,6 @@ if [ "${1:-}" = "--sanitize" ]; then
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
-quorvane_build desktop-file-utils appstream dpkg-dev file lintian xvfb xauth x11-utils
+quorvane_build desktop-file-utils appstream dpkg-dev file lintian xvfb xauth x11-utils poppler-utils
 cd "$QUORVANE_BUILD"
 ctest --output-on-failure -j"$(nproc)"

@@ -31,3 +31,9 @@ QByteArray FileContents(const QString& Path)
     QFile File(Path);
     return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
 }
+
+bool PutFile(const QString& Path, const QByteArray& Contents)
+{
+    QFile File(Path);
+    return File.open(QIODevice::WriteOnly | QIODevice::Truncate) && File.write(Contents) == Contents.size();
+}

@@ -23,3 +23,6 @@ private:
 // the size and the modification time (in milliseconds) are unchanged, as two quick saves of
 // games of the same length can leave them.
 QByteArray FileContents(const QString& Path);
+
+// Makes the file at Path hold Contents; false when it cannot be written.
+bool PutFile(const QString& Path, const QByteArray& Contents);

@@ -82,7 +82,9 @@ void TestBoardMenu::fillEntryPutsTheBestBasketIn()
     // Nothing done yet: nothing to undo or redo.
     QCOMPARE(Entries, (QStringList{QStringLiteral("Fill basket: most points\tCtrl+B"),
                                    QStringLiteral("Fill basket: most credits"), QStringLiteral("Undo\tCtrl+Z"),
-                                   QStringLiteral("Redo\tCtrl+Shift+Z")}));
+                                   QStringLiteral("Redo\tCtrl+Shift+Z"), QStringLiteral("Save a copy…\tCtrl+S"),
+                                   QStringLiteral("Open game…\tCtrl+O"), QStringLiteral("Print price lists…\tCtrl+P"),
+                                   QStringLiteral("Export as PDF…")}));
     QTRY_COMPARE(Cost(), cost);
     QCOMPARE(InBasket(), basket);
     // Cancel takes back exactly what the plan put in, as after clicks.

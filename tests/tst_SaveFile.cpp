@@ -20,12 +20,6 @@
 
 namespace {
 
-bool Put(const QString& Path, const QByteArray& Text)
-{
-    QFile File(Path);
-    return File.open(QIODevice::WriteOnly | QIODevice::Truncate) && File.write(Text) == Text.size();
-}
-
 #ifdef Q_OS_UNIX
 // While it lives, no file of this process may grow beyond Bytes. SIGXFSZ keeps the system's
 // action, which ends the process: the save itself must turn the limit into a failed write.
@@ -73,7 +67,7 @@ void TestSaveFile::init()
 {
     Dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir().mkpath(Folder()));
-    QVERIFY(Put(Outside(), "outside\n"));
+    QVERIFY(PutFile(Outside(), "outside\n"));
 }
 
 void TestSaveFile::replacesWhatStandsAtThePath_data()
@@ -92,7 +86,7 @@ void TestSaveFile::replacesWhatStandsAtThePath()
 {
     QFETCH(QString, before);
     if (before == "file")
-        QVERIFY(Put(Path(), QByteArray(5000, 'x')));
+        QVERIFY(PutFile(Path(), QByteArray(5000, 'x')));
     else if (before == "link")
         QVERIFY(QFile::link(Outside(), Path()));
     else if (before == "dangling link")
@@ -129,7 +123,7 @@ void TestSaveFile::failedSaveKeepsThePreviousFile()
     QFETCH(QString, obstacle);
     const QByteArray Previous = "[main]\nplayer_num=2\n";
     QString Target = Path();
-    QVERIFY(Put(Path(), Previous));
+    QVERIFY(PutFile(Path(), Previous));
     const QByteArray Larger(64 * 1024, 'y');
     bool Saved = true;
     if (obstacle == "size limit") {

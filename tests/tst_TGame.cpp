@@ -36,6 +36,29 @@ TSavedGame SavedOf(int Players, bool Lock)
     return Game;
 }
 
+// Player k owns every card c with (c + k) % Every == 0; its credits were edited by hand.
+TSavedGame OwningGame(int Players, int Every, bool Lock)
+{
+    TSavedGame Game = SavedOf(Players, Lock);
+    for (int k = 0; k < Players; ++k) {
+        for (int Card = 1; Card <= CardCount; ++Card)
+            Game.Players[std::size_t(k)].Owned[Card] = (Card + k) % Every == 0;
+        Game.Players[std::size_t(k)].Credits = {k % 7, 2 * k % 11, 5, 0, 40};
+    }
+    return Game;
+}
+
+// Everything a game holds and shows, player by player, treasuries included.
+void CompareGames(const TGameSnapshot& Actual, const TGameSnapshot& Expected)
+{
+    QCOMPARE(Actual.Players.size(), Expected.Players.size());
+    for (std::size_t i = 0; i < Actual.Players.size(); ++i)
+        QVERIFY2(*Actual.Players[i] == *Expected.Players[i], qPrintable(QStringLiteral("player %1").arg(i + 1)));
+    QCOMPARE(Actual.NextNumber, Expected.NextNumber);
+    QCOMPARE(Actual.PurchaseLock, Expected.PurchaseLock);
+    QCOMPARE(Actual.ActiveTab, Expected.ActiveTab);
+}
+
 } // namespace
 
 class TestTGame : public QObject {
@@ -52,6 +75,8 @@ private slots:
     void startRestoresTheSavedGame();
     void startWithoutPlayersSavedMakesOneFreshPlayer();
     void playersStopAtTheLimit();
+    void openedGameIsTheGameAStartBuilds_data();
+    void openedGameIsTheGameAStartBuilds();
 };
 
 void TestTGame::cardClickReachesTheButtonsPlayer_data()
@@ -256,6 +281,50 @@ void TestTGame::playersStopAtTheLimit()
     Game.AddPlayer();
     QCOMPARE(int(Game.Players().size()), MaxRestoredPlayers);
     QCOMPARE(Game.History().UndoName(), QStringLiteral("Add player 99"));
+}
+
+void TestTGame::openedGameIsTheGameAStartBuilds_data()
+{
+    QTest::addColumn<TSavedGame>("opened");
+    QTest::newRow("one player owning nothing") << SavedOf(1, false);
+    QTest::newRow("three players, locked, credits edited") << OwningGame(3, 4, true);
+    QTest::newRow("no players saved: one fresh player") << SavedOf(0, true);
+    QTest::newRow("99 players") << OwningGame(MaxRestoredPlayers, 2, false);
+}
+
+void TestTGame::openedGameIsTheGameAStartBuilds()
+{
+    QFETCH(TSavedGame, opened);
+    // A game with history, a basket, a lock and a treasury the user set, on its second player.
+    TGame Game;
+    Game.Start(OwningGame(4, 5, false));
+    Game.CardAdd(1, 4.0f);
+    Game.SetLock(true);
+    Game.ShowingPlayer(1);
+    Game.SetTreasury(120);
+    const TGameSnapshot Before = Game.Snapshot();
+    const QSignalSpy Changed(&Game, &TGame::Changed);
+
+    Game.OpenGame(opened, QStringLiteral("Game 2026-12-10"));
+    TGame Started;
+    Started.Start(opened);
+    CompareGames(Game.Snapshot(), Started.Snapshot());
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(Game.Saved(), Started.Saved());
+    QCOMPARE(Changed.size(), 1);
+    QCOMPARE(Game.History().UndoName(), QStringLiteral("Open Game 2026-12-10"));
+
+    Game.Undo();
+    CompareGames(Game.Snapshot(), Before);
+    if (QTest::currentTestFailed())
+        return;
+    Game.Redo();
+    CompareGames(Game.Snapshot(), Started.Snapshot());
+    if (QTest::currentTestFailed())
+        return;
+    // Numbering goes on from the opened game's players.
+    QCOMPARE(Game.LastNumber(), int(Started.Players().size()));
 }
 
 QTEST_GUILESS_MAIN(TestTGame)

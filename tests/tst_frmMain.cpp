@@ -91,8 +91,8 @@ void TestFrmMain::addPlayerTwice()
     QCOMPARE(Main->CurrentPlayer()->Player(), 3);
     QCOMPARE(Main->Players().size(), std::size_t(3));
     QCOMPARE(Slider()->value(), 0);
-    // The tabs share the width of the tab bar.
-    QVERIFY(Tabs()->tabBar()->tabRect(2).right() >= Tabs()->width() - 2);
+    // The tabs share the width of the tab bar, up to the menu button in the corner.
+    QVERIFY(Tabs()->tabBar()->tabRect(2).right() >= Tabs()->width() - Child<QWidget>(Main, "btnMenu")->width() - 2);
 }
 
 void TestFrmMain::addPlayerStopsAtTheMostAStartRestores()
@@ -403,7 +403,7 @@ void TestFrmMain::keyboardReachesTheCreditEditor()
         Press(Qt::Key_Tab);
     }
     QCOMPARE(Walked, (QStringList{"btnBuyConfirm", "btnInfo", "btnBuyCancel", "btnAdd", "btnLock", "btnClose",
-                                  "trbTreasury", "qt_tabwidget_tabbar"}));
+                                  "trbTreasury", "btnMenu", "qt_tabwidget_tabbar"}));
     QWidget* Bar = QApplication::focusWidget();
     QCOMPARE(Bar->objectName(), QStringLiteral("panBonus1"));
     QCOMPARE(Bar->cursor().shape(), Qt::PointingHandCursor);

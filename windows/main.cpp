@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "state/u_StateFile.h"
+#include "windows/u_CommandLine.h"
 #include "windows/u_OneCopy.h"
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
@@ -30,8 +31,19 @@ QIcon ProgramIcon()
 
 int main(int argc, char* argv[])
 {
+    // --help and --version are answered before the application object, which needs a display.
+    TCommandLine Line = ParseCommandLine(RawArguments(argc, argv));
+    if (Line.What != TCommandLine::Kind::Mistake)
+        if (const int Status = AnswerCommandLine(Line); Status >= 0)
+            return Status;
     QApplication Application(argc, argv);
-    UseDocumentsOption(QApplication::arguments());
+    // Qt's own options (-style, -session ...) are gone from the arguments by now.
+    if (Line.What == TCommandLine::Kind::Mistake)
+        Line = ParseCommandLine(QApplication::arguments());
+    if (const int Status = AnswerCommandLine(Line); Status >= 0)
+        return Status;
+    if (!Line.Documents.isEmpty())
+        UseDocumentsFolder(Line.Documents);
     // Ties the windows to the desktop entry and its icon in docks and task switchers.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
     QApplication::setWindowIcon(ProgramIcon());
@@ -47,5 +59,7 @@ int main(int argc, char* argv[])
     TfrmBonus frmBonus;
     frmMain.UseWindows(frmInfo, frmBonus);
     OneCopy.setWindow(&frmMain);
+    if (!Line.File.isEmpty())
+        frmMain.OpenGameFile(Line.File);
     return QApplication::exec();
 }

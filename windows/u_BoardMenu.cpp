@@ -6,7 +6,6 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -70,7 +69,12 @@ void TBoardMenu::Popup(const QPoint& Global)
 {
     QMenu Menu(FTabs);
     Menu.setObjectName(QStringLiteral("mnuBoard"));
-    QList<QPointer<QAction>> Targets;
+    Fill(Menu);
+    Menu.exec(Global);
+}
+
+void TBoardMenu::Fill(QMenu& Menu) const
+{
     for (const TEntry& Entry : FEntries) {
         if (!Entry.Action) {
             Menu.addSeparator();
@@ -82,14 +86,9 @@ void TBoardMenu::Popup(const QPoint& Global)
             Text += QLatin1Char('\t') + Entry.Action->shortcut().toString(QKeySequence::NativeText);
         QAction* Item = Menu.addAction(Text);
         Item->setEnabled(Entry.Action->isEnabled() && (!Entry.Ready || Entry.Ready()));
-        Item->setData(int(Targets.size()));
-        Targets.append(Entry.Action);
+        // Run once the event that opened the menu is done with: an action may rebuild the pages,
+        // and with them the widget that was right-clicked.
+        QAction* Target = Entry.Action;
+        connect(Item, &QAction::triggered, Target, [Target] { QTimer::singleShot(0, Target, &QAction::trigger); });
     }
-    const QAction* Chosen = Menu.exec(Global);
-    if (!Chosen)
-        return;
-    // Run once the event that opened the menu is done with: an action may rebuild the pages,
-    // and with them the widget that was right-clicked.
-    if (QAction* Target = Targets.value(Chosen->data().toInt()))
-        QTimer::singleShot(0, Target, &QAction::trigger);
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The card board's context menu. It opens on a right click anywhere on a player's board, and
-// with the Menu key or Shift+F10 while a card has the keyboard focus. Its entries stand for
-// actions of the main window, whose shortcuts work without the menu.
+// The game's menu. As the card board's context menu it opens on a right click anywhere on a
+// player's board, and with the Menu key or Shift+F10 while a card has the keyboard focus; the
+// menu button beside the tabs opens the same entries. They stand for actions of the main window,
+// whose shortcuts work without the menu.
 
 #include <QList>
 #include <QObject>
@@ -10,6 +11,7 @@
 #include <functional>
 
 class QAction;
+class QMenu;
 class QPoint;
 class QTabWidget;
 class QWidget;
@@ -28,6 +30,9 @@ public:
     // Shows the menu at a point of the screen and returns once it has closed; the chosen
     // action runs from the event loop right after.
     void Popup(const QPoint& Global);
+    // The entries as they stand now, added to Menu; choosing one triggers its action from the
+    // event loop right after.
+    void Fill(QMenu& Menu) const;
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;

@@ -3,6 +3,10 @@
 
 #include "ledger/u_TGame.h"
 #include "windows/u_BoardMenu.h"
+#include "windows/u_GameFileCommands.h"
+#include "windows/u_MenuButton.h"
+#include "windows/u_PrintCommands.h"
+#include "windows/u_WindowFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,28 +20,38 @@ TGameCommands::TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std
 {
     auto* BoardMenu = new TBoardMenu(Tabs);
     for (const PlanGoal Goal : {PlanGoal::MostPoints, PlanGoal::MostCredits}) {
-        auto* Action = new QAction(TGame::FillStepName(Goal), Window);
-        Action->setObjectName(Goal == PlanGoal::MostPoints ? QStringLiteral("actFillPoints") : QStringLiteral("actFillCredits"));
-        if (Goal == PlanGoal::MostPoints)
-            Action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+        const bool Points = Goal == PlanGoal::MostPoints;
+        QAction* Action = AddWindowAction(Window, Points ? "actFillPoints" : "actFillCredits", TGame::FillStepName(Goal),
+                                          Points ? QList{QKeySequence(Qt::CTRL | Qt::Key_B)} : QList<QKeySequence>{});
         connect(Action, &QAction::triggered, this, [this, Goal] { FillBasket(Goal); });
-        Window->addAction(Action);
         BoardMenu->AddEntry(Action, [this, Goal] { return !BasketPlan(Goal).Cards.empty(); });
     }
 
     BoardMenu->AddSeparator();
-    actUndo = new QAction(QStringLiteral("Undo"), Window);
-    actUndo->setObjectName(QStringLiteral("actUndo"));
-    actUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    actUndo = AddWindowAction(Window, "actUndo", QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     connect(actUndo, &QAction::triggered, this, &TGameCommands::UndoStep);
-    actRedo = new QAction(QStringLiteral("Redo"), Window);
-    actRedo->setObjectName(QStringLiteral("actRedo"));
-    actRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    actRedo = AddWindowAction(Window, "actRedo", QStringLiteral("Redo"),
+                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(actRedo, &QAction::triggered, this, &TGameCommands::RedoStep);
-    for (QAction* Action : {actUndo, actRedo}) {
-        Window->addAction(Action);
-        BoardMenu->AddEntry(Action);
-    }
+    BoardMenu->AddEntry(actUndo);
+    BoardMenu->AddEntry(actRedo);
+
+    FFiles = new TGameFileCommands(Window, Game);
+    auto* Printing = new TPrintCommands(Window, Game);
+    BoardMenu->AddSeparator();
+    BoardMenu->AddEntry(FFiles->SaveCopyAction());
+    BoardMenu->AddEntry(FFiles->OpenAction());
+    BoardMenu->AddSeparator();
+    BoardMenu->AddEntry(Printing->PrintAction());
+    BoardMenu->AddEntry(Printing->ExportAction());
+    // In the free corner beside the tabs: the tabs share what is left of the bar's width.
+    btnMenu = new TMenuButton(Tabs, *BoardMenu);
+    Tabs->setCornerWidget(btnMenu, Qt::TopRightCorner);
+}
+
+void TGameCommands::OpenGameFile(const QString& Path)
+{
+    FFiles->OpenGameFile(Path);
 }
 
 void TGameCommands::ShowHistory()

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The game's commands that have no button: both basket fills and undo and redo. Each is an
-// action of the main window, so its shortcut works wherever the focus is in the window, and an
-// entry of the board's context menu. Undo and redo name the step they would take back or do
-// again.
+// The game's commands that have no button of their own: both basket fills, undo and redo, the
+// game files (save a copy, open) and the price lists (print, PDF). Each is an action of the main
+// window, so its shortcut works wherever the focus is in the window, and an entry of the game's
+// menu, which the board's context menu and the menu button beside the tabs open. Undo and redo
+// name the step they would take back or do again.
 
 #include "ledger/u_BasketPlan.h"
 
@@ -15,6 +16,7 @@ class QAction;
 class QTabWidget;
 class QWidget;
 class TGame;
+class TGameFileCommands;
 
 class TGameCommands : public QObject {
     Q_OBJECT
@@ -27,6 +29,11 @@ public:
     // The undo commands' texts and states as the game's history now has them.
     void ShowHistory();
 
+    // The menu button beside the tabs.
+    QWidget* MenuButton() const { return btnMenu; }
+    // Opens the game in the file at Path as a step, or says why it cannot.
+    void OpenGameFile(const QString& Path);
+
 private:
     TBasketPlan BasketPlan(PlanGoal Goal) const;
     void FillBasket(PlanGoal Goal);
@@ -37,4 +44,6 @@ private:
     std::function<bool()> FCardClicksSelect;
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;
+    QWidget* btnMenu = nullptr;
+    TGameFileCommands* FFiles = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "board/u_FitLabel.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -48,4 +49,19 @@ void FitButtonText(QPushButton* Button, const QStringList& Texts)
     // Left alone while it fits, the button keeps following the desktop's font.
     if (Fitting != Button->font())
         Button->setFont(Fitting);
+}
+
+void SetTabChain(std::initializer_list<QWidget*> Widgets)
+{
+    for (std::size_t i = 1; i < Widgets.size(); ++i)
+        QWidget::setTabOrder(Widgets.begin()[i - 1], Widgets.begin()[i]);
+}
+
+QAction* AddWindowAction(QWidget* Window, const char* Name, const QString& Text, const QList<QKeySequence>& Keys)
+{
+    auto* Action = new QAction(Text, Window);
+    Action->setObjectName(QLatin1String(Name));
+    Action->setShortcuts(Keys);
+    Window->addAction(Action);
+    return Action;
 }

@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+
+class QAction;
+class QKeySequence;
 class QPushButton;
 class QWidget;
 
@@ -22,3 +26,10 @@ QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, 
 
 // Gives the button the largest font, up to the window's, in which each of Texts fits it whole.
 void FitButtonText(QPushButton* Button, const QStringList& Texts);
+
+// The keyboard focus moves through Widgets in this order with Tab.
+void SetTabChain(std::initializer_list<QWidget*> Widgets);
+
+// An action of Window with an object name and its shortcuts, which work wherever the focus is in
+// the window.
+QAction* AddWindowAction(QWidget* Window, const char* Name, const QString& Text, const QList<QKeySequence>& Keys = {});

@@ -12,7 +12,6 @@
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -92,27 +91,22 @@ void TfrmMain::FormCreate()
     btnLock->setAccessibleName(QStringLiteral("Purchase lock"));
     btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), {216, 520, 169, 44});
 
-    setTabOrder(btnBuyConfirm, btnInfo);
-    setTabOrder(btnInfo, btnBuyCancel);
-    setTabOrder(btnBuyCancel, btnAdd);
-    setTabOrder(btnAdd, btnLock);
-    setTabOrder(btnLock, btnClose);
-    setTabOrder(btnClose, trbTreasury);
-    // The tab bar itself is the stop, after the slider, and the page's credit bar and cards follow
-    // it. The tab widget would forward its focus to the bar from its own, earlier place in the
-    // chain, and the bar's scroll arrows do what Left and Right on the bar do: as stops of their
-    // own either would be visited out of order.
-    setTabOrder(trbTreasury, tacMain->tabBar());
+    DM = std::make_unique<TDM>();
+    FStore = std::make_unique<TGameStore>();
+    FGame = std::make_unique<TGame>(static_cast<TGamePages*>(this));
+    Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); });
+
+    // The tab bar itself is the stop, after the slider and the menu button beside it, and the
+    // page's credit bar and cards follow it. The tab widget would forward its focus to the bar
+    // from its own, earlier place in the chain, and the bar's scroll arrows do what Left and Right
+    // on the bar do: as stops of their own either would be visited out of order.
+    SetTabChain({btnBuyConfirm, btnInfo, btnBuyCancel, btnAdd, btnLock, btnClose, trbTreasury, Commands->MenuButton(), tacMain->tabBar()});
     tacMain->setFocusProxy(nullptr);
     tacMain->setFocusPolicy(Qt::NoFocus);
     ShowFocusFrame(tacMain->tabBar());
     ShowFocusFrame(trbTreasury);
     for (QWidget* Arrow : tacMain->tabBar()->findChildren<QToolButton*>())
         Arrow->setFocusPolicy(Qt::NoFocus);
-
-    DM = std::make_unique<TDM>();
-    FStore = std::make_unique<TGameStore>();
-    FGame = std::make_unique<TGame>(static_cast<TGamePages*>(this));
 
     connect(tacMain, &QTabWidget::currentChanged, this, &TfrmMain::tacMainChange);
     connect(trbTreasury, &QSlider::valueChanged, this, &TfrmMain::trbTreasuryChange);
@@ -141,7 +135,6 @@ void TfrmMain::FormCreate()
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::FormSaveState);
     CloseOnTerminationSignals(this);
     FormShortcuts();
-    Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); });
 
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
     // width to size the card buttons, so the window is shown before any page is built.
@@ -366,4 +359,9 @@ bool TfrmMain::CardClicksSelect() const
 void TfrmMain::DeleteAllPlayers()
 {
     FGame->DeleteAllPlayers();
+}
+
+void TfrmMain::OpenGameFile(const QString& Path)
+{
+    Commands->OpenGameFile(Path);
 }

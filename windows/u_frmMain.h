@@ -36,6 +36,10 @@ public:
 
     // Deletes every player and page and starts again with one fresh player "1".
     void DeleteAllPlayers();
+    // Opens the game in the file at Path as a step that can be undone, or tells the user why it
+    // cannot (not a game, a window open over this one): a file named on the command line or
+    // handed over by a later start.
+    void OpenGameFile(const QString& Path);
 
     TGame& Game() const { return *FGame; }
     TGameStore& Store() const { return *FStore; }

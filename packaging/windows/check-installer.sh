@@ -23,6 +23,9 @@ entry="$(winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs')/Quo
 [ -f "$entry" ] || fail "no Start-menu entry"
 wine reg query "$key" /v DisplayVersion | tr -d '\r' | grep -q "REG_SZ[[:space:]]*$version\$" ||
     fail "not listed as installed with version $version"
+types='HKLM\Software\Classes\.quorvane'
+wine reg query "$types" /ve | tr -d '\r' | grep -q 'REG_SZ[[:space:]]*Quorvane.Game$' ||
+    fail ".quorvane files are not given to Quorvane"
 
 documents=$(mktemp -d)
 trap 'rm -rf "$documents"' EXIT
@@ -69,5 +72,6 @@ done
 [ ! -e "$program" ] || fail "the program folder is still there"
 [ ! -e "$entry" ] || fail "the Start-menu entry is still there"
 if wine reg query "$key" > /dev/null 2>&1; then fail "still listed as installed"; fi
+if wine reg query "$types" > /dev/null 2>&1; then fail ".quorvane files still name Quorvane"; fi
 [ -f "$documents/quorvane/state.ini" ] || fail "the uninstaller removed the saved game"
 echo "installer: install, start, End task, restart, End task, uninstall all passed"

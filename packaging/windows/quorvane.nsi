@@ -1,13 +1,14 @@
 ; SPDX-License-Identifier: MIT
 ; The Windows installer: quorvane.exe into Program Files, a Start-menu entry, and an uninstaller
-; listed in the system's installed programs. The uninstaller leaves the saved game in the
-; documents folder alone. scripts/windows.sh passes VERSION, EXE, ICON and OUTFILE.
+; listed in the system's installed programs; .quorvane files open in Quorvane. The uninstaller
+; leaves the saved game in the documents folder alone. scripts/windows.sh passes VERSION, EXE, ICON and OUTFILE.
 ; A 64-bit installer for the 64-bit program: it runs where the program does (and under a Wine
 ; without 32-bit support), and sees the 64-bit Program Files and registry.
 Target amd64-unicode
 !include "MUI2.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvane"
+!define FILE_CLASS "Quorvane.Game"
 
 Name "Quorvane"
 OutFile "${OUTFILE}"
@@ -50,6 +51,13 @@ Section
     WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    WriteRegStr HKLM "Software\Classes\.quorvane" "" "${FILE_CLASS}"
+    WriteRegStr HKLM "Software\Classes\.quorvane" "Content Type" "application/x-quorvane"
+    WriteRegStr HKLM "Software\Classes\${FILE_CLASS}" "" "Quorvane game"
+    WriteRegStr HKLM "Software\Classes\${FILE_CLASS}\DefaultIcon" "" "$INSTDIR\quorvane.exe,0"
+    WriteRegStr HKLM "Software\Classes\${FILE_CLASS}\shell\open\command" "" '"$INSTDIR\quorvane.exe" "%1"'
+    ; Explorer shows the new file type without a restart.
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
 
 Section "Uninstall"
@@ -60,4 +68,10 @@ Section "Uninstall"
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     DeleteRegKey HKLM "Software\Quorvane"
+    DeleteRegKey HKLM "Software\Classes\${FILE_CLASS}"
+    ; The extension only while it still names this program's class.
+    ReadRegStr $0 HKLM "Software\Classes\.quorvane" ""
+    StrCmp $0 "${FILE_CLASS}" 0 +2
+    DeleteRegKey HKLM "Software\Classes\.quorvane"
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "state/u_GameFile.h"
+
+#include "state/u_SaveFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Text as an INI reader takes it: UTF-8 without NUL bytes. A UTF-16 file, a picture or an
+// archive fails here, before anything tries to read keys out of it.
+bool IsText(const QByteArray& Bytes)
+{
+    return !Bytes.contains('\0') && Bytes.isValidUtf8();
+}
+
+// A line "[main]", blanks around the name allowed, as the INI reader recognises a section.
+bool HasMainSection(const QByteArray& Bytes)
+{
+    for (const QByteArray& Raw : Bytes.split('\n')) {
+        QByteArrayView Line = QByteArrayView(Raw).trimmed();
+        if (Line.startsWith("\xEF\xBB\xBF"))
+            Line = Line.sliced(3).trimmed();
+        const qsizetype Close = Line.indexOf(']');
+        if (Line.startsWith('[') && Close > 0 && Line.sliced(1, Close - 1).trimmed() == "main")
+            return true;
+    }
+    return false;
+}
+
+const QString TooLarge = QStringLiteral("It is larger than 1 MB, far larger than any game.");
+
+TGameFileRead Refused(const QString& Reason)
+{
+    return {std::nullopt, Reason};
+}
+
+} // namespace
+
+TGameFileRead ReadGameFile(const QString& Path)
+{
+    const QFileInfo Entry(Path);
+    if (!Entry.exists())
+        return Refused(QStringLiteral("There is no such file."));
+    if (Entry.isDir())
+        return Refused(QStringLiteral("It is a folder, not a file."));
+    // A FIFO or a device would block or never end.
+    if (!Entry.isFile())
+        return Refused(QStringLiteral("It is not a regular file."));
+    if (Entry.size() > MaxGameFileSize)
+        return Refused(TooLarge);
+    QFile File(Path);
+    if (!File.open(QIODevice::ReadOnly))
+        return Refused(QStringLiteral("It cannot be read: ") + File.errorString() + QLatin1Char('.'));
+    // The size may have changed since it was looked at.
+    const QByteArray Bytes = File.read(MaxGameFileSize + 1);
+    if (Bytes.size() > MaxGameFileSize)
+        return Refused(TooLarge);
+    if (!IsText(Bytes))
+        return Refused(QStringLiteral("It is not a text file."));
+    if (!HasMainSection(Bytes))
+        return Refused(QStringLiteral("It holds no game: there is no [main] section."));
+    std::optional<TSavedGame> Game = ReadStateFile(Path);
+    if (!Game)
+        return Refused(QStringLiteral("It cannot be read."));
+    return {std::move(Game), QString()};
+}
+
+bool WriteGameFile(const QString& Path, const TSavedGame& Game)
+{
+    return SaveFileWhole(Path, StateText(Game));
+}
