@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windows/u_PointSlider.h"
 
+#include "catalogue/u_Const.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -67,4 +69,21 @@ TPointSlider::TPointSlider(Qt::Orientation Orientation, QWidget* Parent, int Ori
 int TPointSlider::PositionOf(int Points) const
 {
     return std::clamp(qRound((double(Points) - FOrigin) / FPerStep), minimum(), maximum());
+}
+
+TPointSlider* MakeTreasurySlider(QWidget* Parent)
+{
+    auto* Slider = new TPointSlider(Qt::Vertical, Parent, TreasuryMax, -TreasuryStep);
+    Slider->setObjectName(QStringLiteral("trbTreasury"));
+    Slider->setGeometry(352, 0, 32, 473);
+    Slider->setRange(0, 250 / TreasuryStep);
+    Slider->setSingleStep(1);
+    Slider->setPageStep(2);
+    // Minimum at the top: pulling the thumb down spends treasury, and Down moves it down.
+    Slider->setInvertedAppearance(true);
+    Slider->setInvertedControls(true);
+    Slider->setTracking(false);
+    Slider->setToolTip(QStringLiteral("Treasury"));
+    Slider->setAccessibleName(QStringLiteral("Treasury"));
+    return Slider;
 }

@@ -21,3 +21,11 @@ private:
     int FOrigin;
     int FPerStep;
 };
+
+// The treasury slider moves in steps of 5 points: its positions are treasury steps, its top
+// (position 0) a full treasury.
+inline constexpr int TreasuryStep = 5;
+
+// The main window's treasury slider as laid out: vertical, a full treasury at the top, and a
+// range that the window widens to the whole treasury once it is created.
+TPointSlider* MakeTreasurySlider(QWidget* Parent);

@@ -8,27 +8,19 @@
 #include "windows/u_GameCommands.h"
 #include "windows/u_PointSlider.h"
 #include "windows/u_Shutdown.h"
+#include "windows/u_TroubleNotice.h"
 #include "windows/u_WindowFrame.h"
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
-
-namespace {
-
-// The treasury slider moves in steps of 5 points: its positions are treasury steps, its top
-// (position 0) a full treasury.
-constexpr int TreasuryStep = 5;
-
-} // namespace
 
 TfrmMain::TfrmMain()
 {
@@ -59,18 +51,7 @@ void TfrmMain::FormCreate()
     // On the tab bar alone: a style sheet on the tab widget would override the pages' palettes.
     tacMain->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 49px; }"));
 
-    trbTreasury = new TPointSlider(Qt::Vertical, this, TreasuryMax, -TreasuryStep);
-    trbTreasury->setObjectName(QStringLiteral("trbTreasury"));
-    trbTreasury->setGeometry(352, 0, 32, 473);
-    trbTreasury->setRange(0, 250 / TreasuryStep);
-    trbTreasury->setSingleStep(1);
-    trbTreasury->setPageStep(2);
-    // Minimum at the top: pulling the thumb down spends treasury, and Down moves it down.
-    trbTreasury->setInvertedAppearance(true);
-    trbTreasury->setInvertedControls(true);
-    trbTreasury->setTracking(false);
-    trbTreasury->setToolTip(QStringLiteral("Treasury"));
-    trbTreasury->setAccessibleName(QStringLiteral("Treasury"));
+    trbTreasury = MakeTreasurySlider(this);
 
     btnBuyConfirm = MakeButton(this, "btnBuyConfirm", QStringLiteral("Confirm"), {0, 475, 169, 44});
     btnBuyConfirm->setToolTip(QStringLiteral("Buy the cards in the basket"));
@@ -122,14 +103,7 @@ void TfrmMain::FormCreate()
         ShowGame();
         FStore->Changed(FGame->Saved());
     });
-    connect(FStore.get(), &TGameStore::Trouble, this, [this](const QString& Message) { ShowTrouble(Message); });
-    // Gone again once a write gets through.
-    connect(FStore.get(), &TGameStore::WriteTrouble, this, [this](const QString& Message) {
-        if (FWriteTrouble)
-            FWriteTrouble->close();
-        if (!Message.isEmpty())
-            FWriteTrouble = ShowTrouble(Message);
-    });
+    new TTroubleNotice(this, *FStore);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::SaveAndEnd);
     // The session may go on after this save; a later change or close saves again.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::FormSaveState);
@@ -200,17 +174,6 @@ void TfrmMain::ShowGame()
     // The slider follows the current player, so that it never shows a treasury nobody has.
     ShowTreasury(FGame->CurrentPlayer()->Treasury());
     Commands->ShowHistory();
-}
-
-// Told once and left open beside the window, which stays usable.
-QMessageBox* TfrmMain::ShowTrouble(const QString& Message)
-{
-    auto* Box = new QMessageBox(QMessageBox::Warning, windowTitle(), Message, QMessageBox::Ok, this);
-    Box->setObjectName(QStringLiteral("boxTrouble"));
-    Box->setAttribute(Qt::WA_DeleteOnClose);
-    Box->setWindowModality(Qt::NonModal);
-    Box->show();
-    return Box;
 }
 
 void TfrmMain::ShowTreasury(int Treasury)

@@ -8,13 +8,11 @@
 #include "board/u_CardHost.h"
 #include "ledger/u_TGame.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 #include <vector>
 
-class QMessageBox;
 class QPushButton;
 class QTabWidget;
 class TDM;
@@ -74,7 +72,6 @@ private:
     // The game as it now stands: the lock, the slider, Add player and the undo commands.
     void ShowGame();
     void ShowTreasury(int Treasury);
-    QMessageBox* ShowTrouble(const QString& Message);
     void StepPlayer(int Steps);
     void RouteCardClick(QObject* Sender, bool Add);
 
@@ -105,5 +102,4 @@ private:
     TfrmInfo* frmInfo = nullptr;
     TfrmBonus* frmBonus = nullptr;
     TGameCommands* Commands = nullptr;
-    QPointer<QMessageBox> FWriteTrouble; // while the game cannot be written
 };
