@@ -20,6 +20,8 @@ private slots:
     void argumentsAskFor();
     void answerPrintsWhereItBelongs_data();
     void answerPrintsWhereItBelongs();
+    void toolkitOptionsAreRecognised_data();
+    void toolkitOptionsAreRecognised();
 };
 
 void TestCommandLine::argumentsAskFor_data()
@@ -106,4 +108,31 @@ void TestCommandLine::answerPrintsWhereItBelongs()
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
+
+// Only a line that may hold one of the toolkit's options waits for the application object (and a
+// display) before its mistake is told.
+void TestCommandLine::toolkitOptionsAreRecognised_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("toolkit");
+    QTest::newRow("-style and a value") << QStringList{"-style", "Fusion", "--frobnicate"} << true;
+    QTest::newRow("--platform=") << QStringList{"--platform=offscreen"} << true;
+    QTest::newRow("-reverse") << QStringList{"-reverse"} << true;
+    QTest::newRow("-stylesheet=") << QStringList{"-stylesheet=a.qss"} << true;
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << false;
+    QTest::newRow("missing value") << QStringList{"--documents"} << false;
+    QTest::newRow("a short option of ours") << QStringList{"-s"} << false;
+    QTest::newRow("a file named like one") << QStringList{"style", "platform"} << false;
+    QTest::newRow("after --") << QStringList{"a.quorvane", "--", "-style"} << false;
+    QTest::newRow("the program's own name") << QStringList{} << false;
+}
+
+void TestCommandLine::toolkitOptionsAreRecognised()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, toolkit);
+    QCOMPARE(NamesToolkitOption(QStringList{QStringLiteral("-style")} + arguments), toolkit);
+}
+
+
 #include "tst_CommandLine.moc"

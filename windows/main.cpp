@@ -32,8 +32,10 @@ QIcon ProgramIcon()
 int main(int argc, char* argv[])
 {
     // --help and --version are answered before the application object, which needs a display.
-    TCommandLine Line = ParseCommandLine(RawArguments(argc, argv));
-    if (Line.What != TCommandLine::Kind::Mistake)
+    const QStringList Raw = RawArguments(argc, argv);
+    TCommandLine Line = ParseCommandLine(Raw);
+    // So are mistakes, unless an option of the toolkit's is among them.
+    if (Line.What != TCommandLine::Kind::Mistake || !NamesToolkitOption(Raw))
         if (const int Status = AnswerCommandLine(Line); Status >= 0)
             return Status;
     QApplication Application(argc, argv);

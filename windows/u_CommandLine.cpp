@@ -81,6 +81,31 @@ TCommandLine ParseCommandLine(const QStringList& Arguments)
     return Line;
 }
 
+bool NamesToolkitOption(const QStringList& Arguments)
+{
+    // The options every Qt application takes, with one dash or two, a value after a blank or "=".
+    static const QStringList Toolkit = {
+        QStringLiteral("style"), QStringLiteral("stylesheet"), QStringLiteral("widgetcount"),
+        QStringLiteral("reverse"), QStringLiteral("qmljsdebugger"), QStringLiteral("platform"),
+        QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"), QStringLiteral("qwindowtitle"),
+        QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("geometry"),
+        QStringLiteral("dialogs"), QStringLiteral("fontengine"), QStringLiteral("title"),
+        QStringLiteral("name"), QStringLiteral("visual"), QStringLiteral("nograb"), QStringLiteral("dograb"),
+        QStringLiteral("sync"), QStringLiteral("testability"),
+    };
+    for (const QString& Argument : Arguments.mid(1)) {
+        if (Argument == QStringLiteral("--"))
+            break;
+        if (!Argument.startsWith(QLatin1Char('-')))
+            continue;
+        const QString Name = Argument.mid(Argument.startsWith(QStringLiteral("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
+        if (Toolkit.contains(Name))
+            return true;
+    }
+    return false;
+}
+
 int AnswerCommandLine(const TCommandLine& Line, std::FILE* Out, std::FILE* Err)
 {
     switch (Line.What) {

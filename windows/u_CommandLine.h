@@ -25,6 +25,10 @@ struct TCommandLine {
 // Arguments as main() gets them, the program's own path first.
 TCommandLine ParseCommandLine(const QStringList& Arguments);
 
+// True when one of Arguments names an option of the toolkit's own (-style, -platform ...), which
+// the application object takes out of the arguments: only then may a mistake be no mistake.
+bool NamesToolkitOption(const QStringList& Arguments);
+
 // Prints what Line asks for (the usage or the version to Out, a mistake and the usage to Err)
 // and gives the exit status; -1 when the program is to run.
 int AnswerCommandLine(const TCommandLine& Line, std::FILE* Out = stdout, std::FILE* Err = stderr);
