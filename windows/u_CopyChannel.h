@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // How a later start talks to the copy that runs on the same state folder: it sends one message
-// and hears whether that copy took it. The channel's name comes from the folder, never from the
-// start's environment (runtime or temporary folder), so every start on the folder meets it. Only
-// the same user is answered, and only the same user is believed.
+// and hears whether that copy took it. The channel's name comes from the folder, so that every
+// start on the folder meets it whatever its runtime and temporary folders. Only the same user is
+// answered, and only the same user is believed.
 // On Linux it is a socket in the abstract namespace, which leaves no file behind and goes with its
 // process, named from the user and the folder's device and inode, so that any path to the folder
 // (a link, a bind mount) meets it; plain sockets keep QtNetwork and the libraries it brings
 // (Kerberos, libproxy) out of every start. Elsewhere it is a QLocalServer named from the folder's
-// canonical path.
+// canonical path: on Windows a named pipe. (On other systems Qt puts its socket in the temporary
+// folder, so two starts with different ones do not meet there; the folder's lock still keeps the
+// later one from running.)
 
 #include <QByteArray>
 #include <QDeadlineTimer>
