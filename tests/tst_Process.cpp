@@ -2,61 +2,22 @@
 // The built program as a separate process: the system's requests to end (SIGTERM, SIGINT, SIGHUP
 // and SIGQUIT on Linux, "End task" on Windows) end it in order, with status 0 and a correct state
 // file, and the next run restores that file and deletes it. A run killed outright comes back from
-// its recovery file; a second start leaves a running copy alone.
+// its recovery file; a second start leaves a running copy alone, however it names the documents
+// folder and whatever its runtime and temporary folders, and hands that copy its file.
 
 #include "state/u_GameFile.h"
 #include "windows/u_CommandLine.h"
+#include "windows/u_CopyChannel.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMap>
-
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
-
-class TestProcess : public QObject {
-    Q_OBJECT
-private slots:
-    void signalEndsTheProgramAndSavesTheGame_data();
-    void signalEndsTheProgramAndSavesTheGame();
-    void nextRunRestoresTheFileAndDeletesIt();
-    void hangUpIgnoredAtStartKeepsTheProgramRunning();
-    void secondStartLeavesTheRunningGameAlone();
-    void crashedCopyDoesNotBlockTheNextStart();
-    void twoStartsAtOnceLeaveOneRunning();
-    void killedAfterAPurchaseComesBack();
-    void commandLineIsAnsweredWithoutAWindow_data();
-    void commandLineIsAnsweredWithoutAWindow();
-    void fileNamedAtTheStartIsOpened();
-    void fileNamedWhileACopyRunsIsOpenedByThatCopy();
-
-private:
-    // Starts the program in the temporary home and waits until its state folder exists: the
-    // program makes it after its signal handling is in place. With a state file waiting, the
-    // folder is there already; the caller then waits for the file to go instead. The program
-    // gets SIGHUP as it is by default, or ignored as under nohup.
-    void Start(QProcess& Program, bool IgnoreHangUp = false);
-    // Starts the program without waiting for it to be ready.
-    void Launch(QProcess& Program, bool IgnoreHangUp = false, const QStringList& More = {});
-    // A game file outside the state folder, which a start is asked to open.
-    QString GameFile(const TSavedGame& Game);
-    // Starts the program on a state file with these contents and waits until it has taken it.
-    void StartWithStateFile(QProcess& Program, const QByteArray& Contents);
-    // Signal is a POSIX signal; on Windows every request is "End task".
-    void EndWith(QProcess& Program, int Signal);
-#ifdef Q_OS_WIN
-    static constexpr int EndTask = 0;
-#else
-    static constexpr int EndTask = SIGTERM;
-#endif
-    QString StateFolder() const { return Home.path() + QStringLiteral("/Documents/quorvane"); }
-    QString StateFile() const { return StateFolder() + QStringLiteral("/state.ini"); }
-
-    QTemporaryDir Home;
-};
 
 namespace {
 
@@ -73,23 +34,82 @@ QProcessEnvironment ChildEnvironment()
 
 } // namespace
 
-void TestProcess::Launch(QProcess& Program, bool IgnoreHangUp, const QStringList& More)
+class TestProcess : public QObject {
+    Q_OBJECT
+private slots:
+    void signalEndsTheProgramAndSavesTheGame_data();
+    void signalEndsTheProgramAndSavesTheGame();
+    void nextRunRestoresTheFileAndDeletesIt();
+    void hangUpIgnoredAtStartKeepsTheProgramRunning();
+    void secondStartLeavesTheRunningGameAlone_data();
+    void secondStartLeavesTheRunningGameAlone();
+    void crashedCopyDoesNotBlockTheNextStart();
+    void twoStartsAtOnceLeaveOneRunning();
+    void killedAfterAPurchaseComesBack();
+    void commandLineIsAnsweredWithoutAWindow_data();
+    void commandLineIsAnsweredWithoutAWindow();
+    void fileNamedAtTheStartIsOpened();
+    void fileNamedWhileACopyRunsIsOpenedByThatCopy_data();
+    void fileNamedWhileACopyRunsIsOpenedByThatCopy();
+
+private:
+    // Starts the program in the temporary home and waits until it runs. The program gets SIGHUP
+    // as it is by default, or ignored as under nohup.
+    void Start(QProcess& Program, bool IgnoreHangUp = false);
+    // Starts the program without waiting for it to be ready, on the home's documents folder or
+    // on Folder, which names it otherwise.
+    void Launch(QProcess& Program, bool IgnoreHangUp = false, const QStringList& More = {}, const QString& Folder = {},
+                const QProcessEnvironment& Environment = ChildEnvironment());
+    // Waits until the program answers a later start, which it does from its event loop: its
+    // window is up, its handling of the requests to end is in place and it has read its game.
+    void WaitUntilRunning(QProcess& Program);
+    // A game file outside the state folder, which a start is asked to open.
+    QString GameFile(const TSavedGame& Game);
+    // Starts the program on a state file with these contents and waits until it has taken it.
+    void StartWithStateFile(QProcess& Program, const QByteArray& Contents);
+    // Signal is a POSIX signal; on Windows every request is "End task".
+    void EndWith(QProcess& Program, int Signal);
+#ifdef Q_OS_WIN
+    static constexpr int EndTask = 0;
+#else
+    static constexpr int EndTask = SIGTERM;
+#endif
+    QString Documents() const { return Home.path() + QStringLiteral("/Documents"); }
+    QString StateFolder() const { return Documents() + QStringLiteral("/quorvane"); }
+    QString StateFile() const { return StateFolder() + QStringLiteral("/state.ini"); }
+
+    QTemporaryDir Home;
+};
+
+void TestProcess::Launch(QProcess& Program, bool IgnoreHangUp, const QStringList& More, const QString& Folder,
+                         const QProcessEnvironment& Environment)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(IgnoreHangUp);
 #else
     Program.setChildProcessModifier([IgnoreHangUp] { ::signal(SIGHUP, IgnoreHangUp ? SIG_IGN : SIG_DFL); });
 #endif
-    Program.setProcessEnvironment(ChildEnvironment());
+    Program.setProcessEnvironment(Environment);
     Program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    Program.start(QStringLiteral(QUORVANE_EXE), QStringList{QStringLiteral("--documents"), Home.path() + QStringLiteral("/Documents")} + More);
+    Program.start(QStringLiteral(QUORVANE_EXE),
+                  QStringList{QStringLiteral("--documents"), Folder.isEmpty() ? Documents() : Folder} + More);
     QVERIFY(Program.waitForStarted(10000));
+}
+
+void TestProcess::WaitUntilRunning(QProcess& Program)
+{
+    // Until the program listens there is nobody to call: between tries, a moment's wait for the
+    // program's end, which would be a failed start.
+    while (CallRunningCopy(StateFolder(), {}, QDeadlineTimer(QDeadlineTimer::Forever)) != TCallResult::Taken)
+        QVERIFY2(!Program.waitForFinished(50), "the program ended before it ran");
 }
 
 void TestProcess::Start(QProcess& Program, bool IgnoreHangUp)
 {
     Launch(Program, IgnoreHangUp);
-    QTRY_VERIFY_WITH_TIMEOUT(QDir(StateFolder()).exists(), 20000);
+    if (QTest::currentTestFailed())
+        return;
+    WaitUntilRunning(Program);
 }
 
 namespace {
@@ -196,24 +216,54 @@ void TestProcess::hangUpIgnoredAtStartKeepsTheProgramRunning()
 }
 
 
+void TestProcess::secondStartLeavesTheRunningGameAlone_data()
+{
+    QTest::addColumn<QString>("documents"); // as the second start names the folder, "<home>" standing for the home
+    QTest::addColumn<QString>("variable");  // set to a folder of its own for the second start
+    const QString Documents = QStringLiteral("<home>/Documents");
+    QTest::newRow("same start") << Documents << QString();
+    // Each start's runtime and temporary folders are its own; the game's folder is not.
+    QTest::newRow("another runtime folder") << Documents << QStringLiteral("XDG_RUNTIME_DIR");
+#ifdef Q_OS_WIN
+    QTest::newRow("another temporary folder") << Documents << QStringLiteral("TMP");
+#else
+    QTest::newRow("another temporary folder") << Documents << QStringLiteral("TMPDIR");
+#endif
+    QTest::newRow("documents with a trailing slash") << "<home>/Documents/" << QString();
+    QTest::newRow("documents spelled with ..") << "<home>/Documents/../Documents" << QString();
+    // Taken from the second start's working folder, the home.
+    QTest::newRow("documents as a relative path") << "Documents" << QString();
+#ifdef Q_OS_UNIX
+    QTest::newRow("documents through a link") << "<home>/Linked" << QString();
+#endif
+}
+
 void TestProcess::secondStartLeavesTheRunningGameAlone()
 {
+    QFETCH(QString, documents);
+    QFETCH(QString, variable);
+    QVERIFY(QDir(StateFolder()).removeRecursively());
     QProcess First;
     StartWithStateFile(First, "[main]\nplayer_num=2\n[player0]\ncard9=1\n");
-    // A file the second start would take if it started a game of its own.
+    // A file the second start would take if it started a game of its own. The running copy wrote
+    // its recovery copy before it let the state file go: the folder stays as it is now.
     WriteFile(StateFile(), "[main]\nplayer_num=5\n[notes]\nwho=Ann\n");
-    // The running copy may still be writing after its start: take the folder once it is still.
-    auto Before = FolderContents(StateFolder());
-    for (int Look = 0; Look < 20; ++Look) {
-        QTest::qWait(250);
-        const auto Now = FolderContents(StateFolder());
-        if (Now == Before)
-            break;
-        Before = Now;
-    }
+    const auto Before = FolderContents(StateFolder());
 
+    QProcessEnvironment Environment = ChildEnvironment();
+    if (!variable.isEmpty()) {
+        const QString Own = Home.path() + QStringLiteral("/own ") + variable;
+        QVERIFY(QDir().mkpath(Own));
+        QVERIFY(QFile::setPermissions(Own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        Environment.insert(variable, Own);
+    }
+#ifdef Q_OS_UNIX
+    if (!QFileInfo::exists(Home.path() + QStringLiteral("/Linked")))
+        QVERIFY(QFile::link(Documents(), Home.path() + QStringLiteral("/Linked")));
+#endif
     QProcess Second;
-    Start(Second);
+    Second.setWorkingDirectory(Home.path());
+    Launch(Second, false, {}, documents.replace(QStringLiteral("<home>"), Home.path()), Environment);
     QVERIFY(Second.waitForFinished(20000));
     QCOMPARE(Second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(Second.exitCode(), 0);
@@ -360,7 +410,7 @@ void TestProcess::fileNamedAtTheStartIsOpened()
     QVERIFY(!Path.isEmpty());
     QProcess Program;
     Launch(Program, false, {Path});
-    QTRY_VERIFY_WITH_TIMEOUT(QDir(StateFolder()).exists(), 20000);
+    WaitUntilRunning(Program);
     // The file is opened before the program takes any request to end; the close saves it.
     EndWith(Program, EndTask);
     const std::optional<TSavedGame> Saved = ReadStateFile(StateFile());
@@ -368,9 +418,17 @@ void TestProcess::fileNamedAtTheStartIsOpened()
     QCOMPARE(*Saved, Game);
 }
 
+void TestProcess::fileNamedWhileACopyRunsIsOpenedByThatCopy_data()
+{
+    QTest::addColumn<bool>("relative");
+    QTest::newRow("absolute path") << false;
+    // The running copy works in another folder: the name means the second start's file.
+    QTest::newRow("relative to the second start's folder") << true;
+}
+
 void TestProcess::fileNamedWhileACopyRunsIsOpenedByThatCopy()
 {
-    QSKIP("The one-copy channel does not hand a later start's file to the running copy yet");
+    QFETCH(bool, relative);
     QVERIFY(QDir(StateFolder()).removeRecursively());
     QProcess First;
     Start(First);
@@ -380,7 +438,8 @@ void TestProcess::fileNamedWhileACopyRunsIsOpenedByThatCopy()
     const QString Path = GameFile(Game);
     QVERIFY(!Path.isEmpty());
     QProcess Second;
-    Launch(Second, false, {Path});
+    Second.setWorkingDirectory(Home.path());
+    Launch(Second, false, {relative ? QDir(Home.path()).relativeFilePath(Path) : Path});
     QVERIFY(Second.waitForFinished(-1));
     QCOMPARE(Second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(Second.exitCode(), 0);

@@ -50,8 +50,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
     QApplication::setWindowIcon(ProgramIcon());
     // Before anything reads or writes the game: a start while a copy runs on the same state
-    // folder brings that copy to the front and ends here.
-    TOneCopy OneCopy(StateFolder());
+    // folder brings that copy to the front, hands it the file to open, and ends here.
+    TOneCopy OneCopy(StateFolder(), Line.File);
     if (OneCopy.OtherCopyRuns())
         return 0;
     // One style everywhere, so that the boards are measured as the tests measure them.
@@ -61,6 +61,7 @@ int main(int argc, char* argv[])
     TfrmBonus frmBonus;
     frmMain.UseWindows(frmInfo, frmBonus);
     OneCopy.setWindow(&frmMain);
+    QObject::connect(&OneCopy, &TOneCopy::FileHanded, &frmMain, &TfrmMain::OpenGameFile);
     if (!Line.File.isEmpty())
         frmMain.OpenGameFile(Line.File);
     return QApplication::exec();
