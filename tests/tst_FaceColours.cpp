@@ -22,24 +22,7 @@ private slots:
     void overspentCostIsWarned_data();
     void overspentCostIsWarned();
 
-private:
-    static QPalette Dark();
-    // Every test function sets the palette it runs in.
-    void UsePalette(const QString& Name)
-    {
-        QApplication::setPalette(Name == "dark" ? Dark() : QApplication::style()->standardPalette());
-    }
 };
-
-QPalette TestFaceColours::Dark()
-{
-    QPalette Palette(QColor(0x35, 0x35, 0x35), QColor(0x2B, 0x2B, 0x2B));
-    Palette.setColor(QPalette::WindowText, QColor(0xE8, 0xE8, 0xE8));
-    Palette.setColor(QPalette::Text, QColor(0xE8, 0xE8, 0xE8));
-    Palette.setColor(QPalette::ButtonText, QColor(0xE8, 0xE8, 0xE8));
-    Palette.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
-    return Palette;
-}
 
 namespace {
 
