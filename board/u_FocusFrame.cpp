@@ -2,15 +2,16 @@
 #include "board/u_FocusFrame.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QWidget>
 
 namespace {
 
-// Lies over the watched widget, takes no clicks, and shows only while the widget has the focus.
-class TFocusFrame : public QWidget {
+// Lies over the watched widget, follows its size and takes no clicks; hidden until shown.
+class TEdgeFrame : public QWidget {
 public:
-    explicit TFocusFrame(QWidget* Watched)
+    explicit TEdgeFrame(QWidget* Watched)
         : QWidget(Watched)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -18,26 +19,36 @@ public:
         Watched->installEventFilter(this);
     }
 
+    void ShowOnTop()
+    {
+        // Raised each time: children made after the frame would cover it.
+        setGeometry(parentWidget()->rect());
+        raise();
+        show();
+    }
+
 protected:
     bool eventFilter(QObject*, QEvent* Event) override
     {
-        switch (Event->type()) {
-        case QEvent::FocusIn:
-            // Raised each time: children made after the frame would cover it.
+        if (Event->type() == QEvent::Resize)
             setGeometry(parentWidget()->rect());
-            raise();
-            show();
-            break;
-        case QEvent::FocusOut:
-            hide();
-            break;
-        case QEvent::Resize:
-            setGeometry(parentWidget()->rect());
-            break;
-        default:
-            break;
-        }
         return false;
+    }
+};
+
+// Shows while the watched widget has the focus.
+class TFocusFrame : public TEdgeFrame {
+public:
+    using TEdgeFrame::TEdgeFrame;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::FocusIn)
+            ShowOnTop();
+        else if (Event->type() == QEvent::FocusOut)
+            hide();
+        return TEdgeFrame::eventFilter(Watched, Event);
     }
 
     void paintEvent(QPaintEvent*) override
@@ -45,6 +56,29 @@ protected:
         QPainter Painter(this);
         DrawFocusFrame(Painter, rect());
     }
+};
+
+class TOutline : public TEdgeFrame {
+public:
+    using TEdgeFrame::TEdgeFrame;
+
+    void setColour(const QColor& Colour)
+    {
+        FColour = Colour;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter Painter(this);
+        const int Half = EdgeFrameWidth / 2;
+        Painter.setPen(QPen(FColour, EdgeFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        Painter.drawRect(rect().adjusted(Half, Half, -Half, -Half));
+    }
+
+private:
+    QColor FColour;
 };
 
 } // namespace
@@ -57,8 +91,24 @@ void ShowFocusFrame(QWidget* Widget)
 void DrawFocusFrame(QPainter& Painter, const QRect& Area)
 {
     const QRect Frame = Area.adjusted(1, 1, -2, -2);
-    Painter.setPen(QPen(Qt::white, 2));
+    Painter.setPen(QPen(Qt::white, EdgeFrameWidth));
     Painter.drawRect(Frame);
-    Painter.setPen(QPen(Qt::black, 2, Qt::DotLine));
+    Painter.setPen(QPen(Qt::black, EdgeFrameWidth, Qt::DotLine));
     Painter.drawRect(Frame);
+}
+
+void SetOutline(QWidget* Widget, const QColor& Colour)
+{
+    auto* Outline = static_cast<TOutline*>(Widget->findChild<QWidget*>(QStringLiteral("outline"), Qt::FindDirectChildrenOnly));
+    if (!Colour.isValid()) {
+        if (Outline)
+            Outline->hide();
+        return;
+    }
+    if (!Outline) {
+        Outline = new TOutline(Widget);
+        Outline->setObjectName(QStringLiteral("outline"));
+    }
+    Outline->setColour(Colour);
+    Outline->ShowOnTop();
 }
