@@ -2,9 +2,9 @@
 #pragma once
 // Frames drawn over a widget's edge, above its children, taking no clicks. A visible keyboard
 // focus for widgets whose look shows none or too little (a bar covered by its squares and labels,
-// a slider, the tab bar): a dotted frame, readable on light and dark colours alike, shown while the
-// widget has the focus. And an outline in a colour of choice: a sign of a state that does not rest on the colour
-// of the widget's text alone.
+// a slider, the tab bar): a dotted frame, readable on light and dark colours alike, shown while
+// the widget has the focus. And an outline in a colour of choice: a sign of a state that does not
+// rest on the colour of the widget's text alone.
 
 class QColor;
 class QPainter;
