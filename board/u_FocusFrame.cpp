@@ -36,7 +36,8 @@ protected:
     }
 };
 
-// Shows while the watched widget has the focus.
+// Shows while the watched widget has a focus reached by keyboard or given by the program; a mouse
+// click leaves no frame, as on the cards.
 class TFocusFrame : public TEdgeFrame {
 public:
     using TEdgeFrame::TEdgeFrame;
@@ -44,7 +45,7 @@ public:
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
-        if (Event->type() == QEvent::FocusIn)
+        if (Event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(Event)->reason() != Qt::MouseFocusReason)
             ShowOnTop();
         else if (Event->type() == QEvent::FocusOut)
             hide();
@@ -88,12 +89,16 @@ void ShowFocusFrame(QWidget* Widget)
     new TFocusFrame(Widget);
 }
 
+// Black dashes on a white line, as long as the gaps between them: half the frame stands out from
+// a light surface and half from a dark one.
 void DrawFocusFrame(QPainter& Painter, const QRect& Area)
 {
     const QRect Frame = Area.adjusted(1, 1, -2, -2);
     Painter.setPen(QPen(Qt::white, EdgeFrameWidth));
     Painter.drawRect(Frame);
-    Painter.setPen(QPen(Qt::black, EdgeFrameWidth, Qt::DotLine));
+    QPen Dashes(Qt::black, EdgeFrameWidth, Qt::CustomDashLine, Qt::FlatCap);
+    Dashes.setDashPattern({2, 2});
+    Painter.setPen(Dashes);
     Painter.drawRect(Frame);
 }
 

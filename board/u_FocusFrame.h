@@ -2,8 +2,9 @@
 #pragma once
 // Frames drawn over a widget's edge, above its children, taking no clicks. A visible keyboard
 // focus for widgets whose look shows none or too little (a bar covered by its squares and labels,
-// a slider, the tab bar): a dotted frame, readable on light and dark colours alike, shown while
-// the widget has the focus. And an outline in a colour of choice: a sign of a state that does not
+// a slider, the tab bar, a button whose own focus line is one pixel, the rule text): a dotted
+// frame two pixels wide, readable on light and dark colours alike, shown while the widget has a
+// focus that did not come from a mouse click. And an outline in a colour of choice: a sign of a state that does not
 // rest on the colour of the widget's text alone.
 
 class QColor;
