@@ -5,6 +5,7 @@
 #include "board/u_FaceColours.h"
 #include "board/u_FitLabel.h"
 #include "board/u_FocusFrame.h"
+#include "board/u_GroupMark.h"
 #include "catalogue/u_Const.h"
 #include "catalogue/u_Function.h"
 
@@ -23,13 +24,15 @@ namespace {
 // The fill of a card button, in the looks of the current palette.
 class TCardFace : public QWidget {
 public:
-    TCardFace(TCardButton* Button, QColor Colour, QColor Colour1, QLabel* Label)
+    TCardFace(TCardButton* Button, quint8 Scheme, QLabel* Label)
         : QWidget(Button)
         , FButton(Button)
         , FLabel(Label)
-        , FColour(Colour)
-        , FColour1(Colour1)
+        , FScheme(Scheme)
     {
+        const SchemeColour& Row = SchemeColours[Scheme];
+        FColour = QColor::fromRgba(Row.Colour);
+        FColour1 = Row.Gradient != 0 ? QColor::fromRgba(Row.Colour1) : FColour;
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_OpaquePaintEvent);
         TakeLooks();
@@ -61,6 +64,7 @@ private:
 
     TCardButton* FButton;
     QLabel* FLabel;
+    quint8 FScheme;
     QColor FColour;
     QColor FColour1;
     TFaceLook FEnabled;
@@ -89,13 +93,20 @@ void TCardFace::paintEvent(QPaintEvent*)
         Gradient.setColorAt(1, Look.Right);
         Painter.fillRect(rect(), Gradient);
     }
+    // In the text's colour, so a mark reads wherever the text does.
+    for (const TFaceMark& Mark : FaceMarks(FScheme, size()))
+        DrawGroupMark(Painter, Mark.Group, Mark.Box, Look.Text);
     // The face stands in for its button, so it shows the button's keyboard focus.
     if (FButton->hasFocus())
         DrawFocusFrame(Painter, rect());
 }
 
-// Face text keeps clear of the face's edges.
+// Face text keeps clear of the face's edges, and of the group marks on the left.
 constexpr int FaceMargin = 3;
+// The marks keep clear of the focus frame along the edge, and the text of the marks.
+constexpr int MarkLeft = FaceMargin + 1;
+constexpr int MarkGap = 3;
+constexpr int TextLeft = MarkLeft + GroupMarkSize + MarkGap;
 
 // One font for every face of a board: the largest, up to the window's, in which each card's
 // caption with its full price fits the face. Worked out once per font and button width.
@@ -217,12 +228,18 @@ void TCardButton::UpdateFace()
         Child->update();
 }
 
+QList<TFaceMark> FaceMarks(quint8 Scheme, QSize Face)
+{
+    const SchemeGroups Pair = GroupsOfScheme(Scheme);
+    if (Pair.First == Pair.Second)
+        return {{Pair.First, QRect(MarkLeft, (Face.height() - GroupMarkSize) / 2, GroupMarkSize, GroupMarkSize)}};
+    const int Top = (Face.height() - 2 * GroupMarkSize - MarkGap) / 2;
+    return {{Pair.First, QRect(MarkLeft, Top, GroupMarkSize, GroupMarkSize)},
+            {Pair.Second, QRect(MarkLeft, Top + GroupMarkSize + MarkGap, GroupMarkSize, GroupMarkSize)}};
+}
+
 void PaintCardFace(TCardButton* Button, quint8 Scheme)
 {
-    const SchemeColour& Row = SchemeColours[Scheme];
-    const QColor Colour = QColor::fromRgba(Row.Colour);
-    const QColor Colour1 = Row.Gradient != 0 ? QColor::fromRgba(Row.Colour1) : Colour;
-
     auto* Label = new TFitLabel(Button);
     Label->setObjectName(QStringLiteral("face"));
     Label->setText(Button->text());
@@ -233,11 +250,11 @@ void PaintCardFace(TCardButton* Button, quint8 Scheme)
     // The button is the label's buddy, so the label shows the text as the button would: the
     // doubled ampersand of "Drama && Poetry" reads as one.
     Label->setBuddy(Button);
-    Label->setContentsMargins(FaceMargin, 0, FaceMargin, 0);
+    Label->setContentsMargins(TextLeft, 0, FaceMargin, 0);
     Label->setGeometry(Button->rect());
     Label->setFont(FaceFont(Label->font(), Label->contentsRect().size()));
 
-    auto* Face = new TCardFace(Button, Colour, Colour1, Label);
+    auto* Face = new TCardFace(Button, Scheme, Label);
     Face->setGeometry(Button->rect());
     // Made after the label, the fill would cover it.
     Face->lower();

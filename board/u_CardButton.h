@@ -3,6 +3,8 @@
 // A card button: carries its card id (Tag) and its player's number (TagFloat), wears the card's
 // coloured face, and on a click calls whichever handler of its host its current column binds.
 
+#include "catalogue/u_Const.h"
+
 #include <QPushButton>
 
 class QLabel;
@@ -51,7 +53,15 @@ private:
     int FFocusChanges = 0; // tells a focus that rested from one that has left since
 };
 
-// Gives a card button its face: a fill in the card's scheme colours and a centred label carrying
-// the button's text, both filling the button and both letting clicks through. The face shows the
-// button's keyboard focus, hover and press, and dims with it.
+// Gives a card button its face: a fill in the card's scheme colours with the marks of its groups,
+// and a centred label carrying the button's text, both filling the button and both letting clicks
+// through. The face shows the button's keyboard focus, hover and press, and dims with it.
 void PaintCardFace(TCardButton* Button, quint8 Scheme);
+
+// Where a face of that scheme and size shows its group marks: at its left edge, one mark, or two
+// stacked (the first group's on top) for a card of two groups. The text keeps to their right.
+struct TFaceMark {
+    CardGroup Group;
+    QRect Box;
+};
+QList<TFaceMark> FaceMarks(quint8 Scheme, QSize Face);

@@ -34,3 +34,13 @@ void SetTextColourOn(QWidget* Label, QColor Background)
         Palette.setColor(Group, QPalette::WindowText, TextColourOn(Background));
     Label->setPalette(Palette);
 }
+
+void SetHandleColourOn(QWidget* Slider, QColor Background)
+{
+    // The style lightens and shades a handle's colour as it paints it; black or white stay what
+    // they are, and whichever reads best as text on the row stands out from it as much.
+    QPalette Palette = Slider->palette();
+    for (const auto Group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        Palette.setColor(Group, QPalette::Button, TextColourOn(Background));
+    Slider->setPalette(Palette);
+}

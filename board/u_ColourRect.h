@@ -24,3 +24,7 @@ void AddColourRect(QWidget* Panel, quint32 Colour, float X, float Y, float Width
 
 // Gives a label text in the colour that reads best on Background.
 void SetTextColourOn(QWidget* Label, QColor Background);
+
+// Gives a slider that stands on Background a handle in the colour that text on it would have, so
+// that the handle stands out from it at ControlContrast or more.
+void SetHandleColourOn(QWidget* Slider, QColor Background);

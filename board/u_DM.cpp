@@ -6,6 +6,7 @@
 #include "board/u_CardHost.h"
 #include "board/u_ColourRect.h"
 #include "board/u_FitLabel.h"
+#include "board/u_GroupMark.h"
 #include "board/u_Panel.h"
 #include "catalogue/u_Const.h"
 #include "ledger/u_TPlayer.h"
@@ -43,6 +44,17 @@ QLabel* MakeLabel(QWidget* Bar, const QString& Name, int k, double Width)
     Label->setAlignment(Qt::AlignCenter);
     Label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return Label;
+}
+
+// The group's mark at the left of its credit box, in the label's text colour; the label's text keeps
+// to the right of it.
+void MarkCreditBox(QLabel* Label, CardGroup Group)
+{
+    constexpr int MarkLeft = 4;
+    const QRect Box = Label->geometry();
+    auto* Mark = new TGroupMark(Label->parentWidget(), Group, Label->palette().color(QPalette::WindowText));
+    Mark->setGeometry(Box.left() + MarkLeft, (Box.height() - GroupMarkSize) / 2, GroupMarkSize, GroupMarkSize);
+    Label->setContentsMargins(MarkLeft + GroupMarkSize + LabelMargin, 0, LabelMargin, 0);
 }
 
 // The labels of a bar share one font: the largest, up to the window's, in which each reads its
@@ -104,8 +116,10 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
     for (int k = 1; k <= GroupCount; ++k) {
         const QColor Colour = QColor::fromRgba(Groups[k - 1].Colour);
         AddColourRect(CreditBar, Groups[k - 1].Colour, float((k - 1) * F), 0, float(F), BarHeight);
-        Credit[k - 1] = MakeLabel(CreditBar, QStringLiteral("labBonus%1_%2").arg(k).arg(N), k, F);
-        SetTextColourOn(Credit[k - 1], Colour);
+        QLabel* Label = MakeLabel(CreditBar, QStringLiteral("labBonus%1_%2").arg(k).arg(N), k, F);
+        SetTextColourOn(Label, Colour);
+        MarkCreditBox(Label, CardGroup(k - 1));
+        Credit[k - 1] = Label;
     }
     QStringList WidestCredits;
     for (const GroupInfo& Group : Groups)

@@ -24,6 +24,9 @@ QColor ReadableOn(QColor Want, QColor Background, double Ratio);
 // (dimmed) face this one.
 inline constexpr double FaceTextContrast = 4.5;
 inline constexpr double DimmedTextContrast = 3.0;
+// The parts of a control that show its state, such as a slider's handle, stand out at this
+// contrast from the colour they are drawn on.
+inline constexpr double ControlContrast = 3.0;
 
 // A card face: a fill from Left to Right (equal for a solid face) and the colour of its text.
 struct TFaceLook {

@@ -9,6 +9,7 @@
 #include "board/u_CardButton.h"
 #include "board/u_CardHost.h"
 #include "board/u_FaceColours.h"
+#include "board/u_FocusFrame.h"
 #include "board/u_Panel.h"
 #include "catalogue/u_Function.h"
 
@@ -41,7 +42,8 @@ void ShowOnBar(QLabel* Label, const QString& Text)
 }
 
 // A basket that costs more than the treasury shows in the cost label's colour, in a red that
-// reads on the bar, and in words for whoever cannot see the colour. Its text stays the same.
+// reads on the bar, in a frame of that red around the label for whoever cannot tell the colour,
+// and in words for whoever cannot see it. Its text stays the same.
 void MarkOverspent(QLabel* Cost, bool Over)
 {
     if (!Cost || Cost->property("overspent").toBool() == Over)
@@ -49,13 +51,16 @@ void MarkOverspent(QLabel* Cost, bool Over)
     Cost->setProperty("overspent", Over);
     if (Over) {
         const QColor Bar = Cost->parentWidget()->palette().color(QPalette::Window);
+        const QColor Warning = ReadableOn(QColor(0xE0, 0x20, 0x20), Bar, FaceTextContrast);
         QPalette Palette = Cost->palette();
         for (const auto Group : {QPalette::Active, QPalette::Inactive})
-            Palette.setColor(Group, QPalette::WindowText, ReadableOn(QColor(0xE0, 0x20, 0x20), Bar, FaceTextContrast));
+            Palette.setColor(Group, QPalette::WindowText, Warning);
         Cost->setPalette(Palette);
+        SetOutline(Cost, Warning);
         Cost->setToolTip(QStringLiteral("The basket costs more than the treasury"));
     } else {
         Cost->setPalette(QPalette());
+        SetOutline(Cost, QColor());
         Cost->setToolTip(QString());
     }
     Cost->setAccessibleDescription(Cost->toolTip());

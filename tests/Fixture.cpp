@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStyle>
 #include <QTest>
 #include <QWidget>
 #include <QTimer>
@@ -61,6 +62,16 @@ void WindowsTest::cleanup()
     // The folder is named from the home, never from where the program looked: a test that left no
     // usable home would make that the working folder.
     QDir(Home.Documents()).removeRecursively();
+}
+
+void UsePalette(const QString& Name)
+{
+    QPalette Dark(QColor(0x35, 0x35, 0x35), QColor(0x2B, 0x2B, 0x2B));
+    Dark.setColor(QPalette::WindowText, QColor(0xE8, 0xE8, 0xE8));
+    Dark.setColor(QPalette::Text, QColor(0xE8, 0xE8, 0xE8));
+    Dark.setColor(QPalette::ButtonText, QColor(0xE8, 0xE8, 0xE8));
+    Dark.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
+    QApplication::setPalette(Name == QLatin1String("dark") ? Dark : QApplication::style()->standardPalette());
 }
 
 TCardButton* CardOf(QWidget* Window, int Player, int Card)

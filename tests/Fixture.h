@@ -51,6 +51,9 @@ private slots:
     void cleanup();
 };
 
+// The light palette of the style, or a dark one as a dark desktop gives it ("light", "dark").
+void UsePalette(const QString& Name);
+
 // The main window's child of that object name and type; fails the test when missing.
 template <typename T> T* Child(QWidget* Window, const QString& Name)
 {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Card faces as the user sees them in a light and a dark palette: text contrast on every face and
 // gradient, disabled faces dimmed toward the window colour, hover and press, and the cost label's
-// warning when the basket costs more than the treasury.
+// warning, in colour and in a frame, when the basket costs more than the treasury.
 
 #include "Fixture.h"
 
 #include "board/u_FaceColours.h"
+#include "board/u_FocusFrame.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -22,24 +23,7 @@ private slots:
     void overspentCostIsWarned_data();
     void overspentCostIsWarned();
 
-private:
-    static QPalette Dark();
-    // Every test function sets the palette it runs in.
-    void UsePalette(const QString& Name)
-    {
-        QApplication::setPalette(Name == "dark" ? Dark() : QApplication::style()->standardPalette());
-    }
 };
-
-QPalette TestFaceColours::Dark()
-{
-    QPalette Palette(QColor(0x35, 0x35, 0x35), QColor(0x2B, 0x2B, 0x2B));
-    Palette.setColor(QPalette::WindowText, QColor(0xE8, 0xE8, 0xE8));
-    Palette.setColor(QPalette::Text, QColor(0xE8, 0xE8, 0xE8));
-    Palette.setColor(QPalette::ButtonText, QColor(0xE8, 0xE8, 0xE8));
-    Palette.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
-    return Palette;
-}
 
 namespace {
 
@@ -67,6 +51,29 @@ QColor TextOf(TCardButton* Button)
     return Button->FaceLabel()->palette().color(Group, QPalette::WindowText);
 }
 
+
+// How many pixels of the widget's edge, EdgeFrameWidth deep all round, show the colour.
+int EdgePixelsIn(QWidget* Widget, QColor Colour)
+{
+    const QImage Shot = Widget->grab().toImage();
+    const QRect Inner = Shot.rect().adjusted(EdgeFrameWidth, EdgeFrameWidth, -EdgeFrameWidth, -EdgeFrameWidth);
+    int Count = 0;
+    for (int y = 0; y < Shot.height(); ++y)
+        for (int x = 0; x < Shot.width(); ++x)
+            if (!Inner.contains(x, y) && Shot.pixel(x, y) == Colour.rgb())
+                ++Count;
+    return Count;
+}
+
+// The label stands in a frame of the colour, all round its edge, or shows none of it there.
+bool Framed(QWidget* Widget, QColor Colour)
+{
+    const int Edge = 2 * EdgeFrameWidth * (Widget->width() + Widget->height() - 2 * EdgeFrameWidth);
+    const int Count = EdgePixelsIn(Widget, Colour);
+    if (Count != 0 && Count != Edge)
+        qWarning("%d of %d edge pixels framed", Count, Edge);
+    return Count == Edge;
+}
 
 } // namespace
 
@@ -157,22 +164,28 @@ void TestFaceColours::overspentCostIsWarned()
     QVERIFY(Warning.red() > Warning.green() && Warning.red() > Warning.blue());
     QVERIFY2(ContrastRatio(Warning, Bar) >= 4.5, qPrintable(QString::number(ContrastRatio(Warning, Bar))));
     QVERIFY(!Cost->toolTip().isEmpty());
+    // Besides the colour, a frame of it around the label, for whoever cannot tell red.
+    QVERIFY(Framed(Cost, Warning));
 
     // Dragging the treasury up to 150 lifts the warning before the thumb is let go.
     Slider->setSliderDown(true);
     Slider->setSliderPosition(28);
     QCOMPARE(Cost->palette().color(QPalette::WindowText), Usual);
     QVERIFY(Cost->toolTip().isEmpty());
+    QCOMPARE(EdgePixelsIn(Cost, Warning), 0);
     Slider->setSliderDown(false);
 
     // A basket exactly at the treasury is no warning.
     Slider->setValue(34); // 120
     QCOMPARE(Cost->palette().color(QPalette::WindowText), Usual);
+    QCOMPARE(EdgePixelsIn(Cost, Warning), 0);
     Slider->setValue(35); // 115
     QCOMPARE(Cost->palette().color(QPalette::WindowText), Warning);
+    QVERIFY(Framed(Cost, Warning));
     QTest::mouseClick(Child<QPushButton>(Main, "btnBuyCancel"), Qt::LeftButton);
     QCOMPARE(Cost->text(), QStringLiteral("Cost: 0"));
     QCOMPARE(Cost->palette().color(QPalette::WindowText), Usual);
+    QCOMPARE(EdgePixelsIn(Cost, Warning), 0);
 }
 
 QTEST_MAIN(TestFaceColours)

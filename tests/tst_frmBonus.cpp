@@ -3,7 +3,12 @@
 
 #include "Fixture.h"
 
+#include "board/u_FaceColours.h"
+
 #include <QAccessible>
+#include <QApplication>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -23,6 +28,8 @@ private slots:
     void enterAnywhereIsClose_data();
     void enterAnywhereIsClose();
     void screenReaderHearsCreditsInPoints();
+    void handlesStandOutFromTheirRows_data();
+    void handlesStandOutFromTheirRows();
 
 private:
     QSlider* Slider(const char* Name) { return Child<QSlider>(&App->Bonus, Name); }
@@ -238,6 +245,53 @@ void TestFrmBonus::screenReaderHearsCreditsInPoints()
         Click("btnClose");
     });
     QCOMPARE(Main->CurrentPlayer()->BonArt(), 85);
+}
+
+void TestFrmBonus::handlesStandOutFromTheirRows_data()
+{
+    QTest::addColumn<QString>("palette");
+    QTest::addColumn<int>("group");
+    for (const char* Palette : {"light", "dark"})
+        for (int g = 0; g < GroupCount; ++g)
+            QTest::addRow("%s palette, %s", Palette, Groups[g].FullLabel) << Palette << g;
+}
+
+// Each slider's handle, as painted, stands out from its row's colour at 3 : 1 or more in every
+// pixel of its fill, on a light and a dark desktop.
+void TestFrmBonus::handlesStandOutFromTheirRows()
+{
+    QFETCH(QString, palette);
+    QFETCH(int, group);
+    // The windows take the desktop's palette as they are made.
+    EndProgram();
+    UsePalette(palette);
+    StartProgram();
+    Main->CurrentPlayer()->setCredits({100, 100, 100, 100, 100});
+    const QColor Row = QColor::fromRgba(Groups[group].Colour);
+    double Lowest = 21;
+    InEditor([&](QWidget*) {
+        auto* Slider = qobject_cast<QSlider*>(this->Slider(qPrintable(QStringLiteral("trb") + Groups[group].ShortLabel)));
+        QStyleOptionSlider Option;
+        Option.initFrom(Slider);
+        Option.orientation = Slider->orientation();
+        Option.minimum = Slider->minimum();
+        Option.maximum = Slider->maximum();
+        Option.sliderPosition = Slider->value();
+        Option.sliderValue = Slider->value();
+        Option.subControls = QStyle::SC_All;
+        const QRect Handle = Slider->style()->subControlRect(QStyle::CC_Slider, &Option, QStyle::SC_SliderHandle, Slider);
+        QVERIFY(Handle.width() > 4 && Handle.height() > 4);
+        // The row as it shows: the slider over the row's colour.
+        const QImage Shot = Slider->parentWidget()->grab().toImage();
+        // The handle's fill: inside the outline, the inner line and the rounded corners the style
+        // draws around it.
+        const QRect Inside = Handle.translated(Slider->pos()).adjusted(3, 3, -3, -3);
+        for (int y = Inside.top(); y <= Inside.bottom(); ++y)
+            for (int x = Inside.left(); x <= Inside.right(); ++x)
+                Lowest = std::min(Lowest, ContrastRatio(Shot.pixelColor(x, y), Row));
+    });
+    UsePalette("light");
+    QVERIFY2(Lowest >= ControlContrast, qPrintable(QString::number(Lowest)));
 }
 
 QTEST_MAIN(TestFrmBonus)

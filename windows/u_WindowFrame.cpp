@@ -2,6 +2,7 @@
 #include "windows/u_WindowFrame.h"
 
 #include "board/u_FitLabel.h"
+#include "board/u_FocusFrame.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -34,6 +35,7 @@ QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, 
     Button->setObjectName(QLatin1String(Name));
     Button->setGeometry(Geometry);
     Button->setAutoDefault(true);
+    ShowFocusFrame(Button);
     FitButtonText(Button, {Text});
     return Button;
 }

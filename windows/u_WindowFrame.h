@@ -21,7 +21,8 @@ QString FileVersionText();
 void SetUpWindowFrame(QWidget* Window, int ClientWidth, int ClientHeight);
 
 // A push button with an object name at a fixed place in its window. Enter presses it when it has
-// the focus, as Space does, and its text fits it whole.
+// the focus, as Space does; its keyboard focus shows in a frame two pixels wide, and its text fits
+// it whole.
 QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, QRect Geometry);
 
 // Gives the button the largest font, up to the window's, in which each of Texts fits it whole.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/u_frmBonus.h"
 
+#include "board/u_ColourRect.h"
 #include "board/u_FocusFrame.h"
 #include "ledger/u_TPlayer.h"
 #include "windows/u_PointSlider.h"
@@ -35,6 +36,7 @@ void TfrmBonus::FormCreate()
         Slider->setRange(0, CreditMax / CreditStep);
         Slider->setPageStep(2);
         Slider->setAccessibleName(QLatin1String(Groups[g].FullLabel));
+        SetHandleColourOn(Slider, QColor::fromRgba(Groups[g].Colour));
         Slider->raise();
         ShowFocusFrame(Slider);
         // The label follows the thumb while it is dragged; the ledger waits for Close.

@@ -2,6 +2,7 @@
 #include "windows/u_frmInfo.h"
 
 #include "board/u_FitLabel.h"
+#include "board/u_FocusFrame.h"
 #include "catalogue/u_Function.h"
 #include "windows/u_WindowFrame.h"
 
@@ -47,6 +48,8 @@ void TfrmInfo::FormCreate()
     memDesc->setAccessibleName(QStringLiteral("Rule text"));
     memDesc->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memDesc->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Read-only, it shows no cursor: the frame shows that the keys now go to the rule text.
+    ShowFocusFrame(memDesc);
 
     btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), {8, 520, 368, 44});
     btnClose->setDefault(true);
