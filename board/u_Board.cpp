@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/u_Board.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -52,7 +53,9 @@ TBoard::TBoard(QWidget* Parent)
 
 QList<QWidget*> TBoard::ScreenOrder() const
 {
-    QList<QWidget*> Cards = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    // The cards only: marks drawn over the board are no cards.
+    const QList<QAbstractButton*> Buttons = findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
+    QList<QWidget*> Cards(Buttons.begin(), Buttons.end());
     std::sort(Cards.begin(), Cards.end(), [](const QWidget* A, const QWidget* B) {
         return A->x() != B->x() ? A->x() < B->x() : A->y() < B->y();
     });

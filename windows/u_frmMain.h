@@ -58,7 +58,6 @@ protected:
 
 private:
     void FormCreate();
-    void FormShortcuts();
     void FormSaveState();
     void SaveAndEnd();
     void tacMainChange(int Index);
@@ -75,7 +74,6 @@ private:
     void ShowGame();
     void ShowTreasury(int Treasury);
     QMessageBox* ShowTrouble(const QString& Message);
-    void StepPlayer(int Steps);
     void RouteCardClick(QObject* Sender, bool Add);
 
     // The pages of the game's players.
