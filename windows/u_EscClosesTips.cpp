@@ -19,7 +19,11 @@ protected:
         const auto* Key = static_cast<QKeyEvent*>(Event);
         if (Key->key() != Qt::Key_Escape || Key->modifiers() != Qt::NoModifier)
             return false;
+        // hideText() only starts the tip's fade-out timer; the tip goes at once.
         QToolTip::hideText();
+        for (QWidget* Window : QApplication::topLevelWidgets())
+            if (Window->inherits("QTipLabel"))
+                Window->hide();
         return true;
     }
 };
