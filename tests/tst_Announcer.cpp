@@ -26,12 +26,6 @@ private slots:
 
 private:
     QWidget* Notification() { return Child<QWidget>(Main, "notification"); }
-    // The window's shortcuts work in the active window only.
-    void Activate()
-    {
-        Main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Main));
-    }
     void Do(const QString& Step);
 };
 
@@ -102,7 +96,7 @@ void TestAnnouncer::tellsWhatChangedOnce()
     QFETCH(QStringList, steps);
     QFETCH(QString, told);
     QFETCH(int, times);
-    Activate();
+    FocusOn();
     const ReaderEvents Reader;
     for (const QString& Step : steps) {
         Do(Step);
@@ -127,7 +121,7 @@ void TestAnnouncer::notificationTakesNoRoom()
 
 void TestAnnouncer::fillShowsTheAddedCards()
 {
-    Activate();
+    FocusOn();
     auto* Box = Child<QScrollArea>(Main, "scbPlay1");
     Box->verticalScrollBar()->setValue(Box->verticalScrollBar()->maximum());
     Do("treasury 100");
@@ -146,7 +140,7 @@ void TestAnnouncer::fillShowsTheAddedCards()
 
 void TestAnnouncer::marksFadeAndGiveWay()
 {
-    Activate();
+    FocusOn();
     Do("treasury 100");
     Do("fill");
     QWidget* Board = Child<QScrollArea>(Main, "scbPlay1")->widget();

@@ -26,13 +26,6 @@ private slots:
     void focusTooltipStandsBesideTheCard();
 
 private:
-    void FocusOn(QWidget* Widget)
-    {
-        Main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Main));
-        Widget->setFocus(Qt::TabFocusReason);
-        QCOMPARE(QApplication::focusWidget(), Widget);
-    }
     QWidget* Stop(const QString& Name)
     {
         return Name == "card" ? static_cast<QWidget*>(CardOf(Main, 1, 7)) : Child<QWidget>(Main, Name);

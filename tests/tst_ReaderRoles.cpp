@@ -23,12 +23,6 @@ private slots:
     void cardInformationIsNamedAfterItsCard();
 
 private:
-    void FocusOn(QWidget* Widget)
-    {
-        Main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Main));
-        Widget->setFocus(Qt::TabFocusReason);
-    }
     QAccessibleInterface* Tab(int Index)
     {
         return QAccessible::queryAccessibleInterface(Child<QTabWidget>(Main, "tacMain")->tabBar())->child(Index);
