@@ -77,7 +77,7 @@ QString CostText(int Cost, int Treasury)
 
 } // namespace
 
-TAnnouncer::TAnnouncer(QWidget* Window, TGame& Game)
+TAnnouncer::TAnnouncer(QWidget* Window, const TGame& Game)
     : QObject(Window)
     , FGame(Game)
 {
@@ -87,11 +87,6 @@ TAnnouncer::TAnnouncer(QWidget* Window, TGame& Game)
     FSeen = Look();
     connect(&Game, &TGame::Changed, this, &TAnnouncer::GameChanged);
     connect(&Game, &TGame::TreasurySet, this, &TAnnouncer::TreasurySet);
-}
-
-QWidget* TAnnouncer::Notification() const
-{
-    return FNotification;
 }
 
 const TAnnouncer::TSeenPlayer* TAnnouncer::TSeen::Find(const TPlayer* Player) const

@@ -2,9 +2,10 @@
 #pragma once
 // What the user is told, short and once, after the game changed: the basket's cost against the
 // treasury after a card click or a move of the treasury, what Confirm bought, what a basket fill
-// added, which step undo took back or redo did again, and the lock. A screen reader speaks only
-// what changes on the focused control unasked, so each text goes out through a notification of
-// the window that is shown afresh for it; it takes no room and shows nothing. The cards a basket
+// added, which step undo took back or redo did again, and the lock. Unasked, a screen reader
+// speaks what changes on the focused control and a notification as it comes into sight, so each
+// text goes out through a notification of the window, shown afresh for it; it takes no room and
+// shows nothing. The cards a basket
 // fill added are shown as well: their board scrolls to them and marks them for a moment.
 
 #include "ledger/u_TGame.h"
@@ -19,10 +20,7 @@ class QWidget;
 class TAnnouncer : public QObject {
     Q_OBJECT
 public:
-    TAnnouncer(QWidget* Window, TGame& Game);
-
-    // The notification, whose accessible name is the last text told.
-    QWidget* Notification() const;
+    TAnnouncer(QWidget* Window, const TGame& Game);
 
 private:
     // What the texts are worked out from: every player as the last change left them, since the
@@ -47,7 +45,7 @@ private:
     QString FillText();
     void Tell(const QString& Text);
 
-    TGame& FGame;
+    const TGame& FGame;
     QWidget* FNotification;
     TSeen FSeen;
 };
