@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "board/u_Board.h"
 
+#include "board/u_GreyedStop.h"
+
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -31,7 +34,7 @@ public:
     }
 
 private:
-    QList<QWidget*> Order() const { return static_cast<TBoard*>(widget())->ScreenOrder(); }
+    QList<QWidget*> Order() const { return static_cast<TBoard*>(widget())->ReadingOrder(); }
 };
 
 QAccessibleInterface* BoardAccessible(const QString& Class, QObject* Object)
@@ -41,6 +44,12 @@ QAccessibleInterface* BoardAccessible(const QString& Class, QObject* Object)
     return nullptr;
 }
 
+// The available column is the one at the board's left edge.
+bool Available(const QWidget* Card)
+{
+    return Card->x() == 0;
+}
+
 } // namespace
 
 TBoard::TBoard(QWidget* Parent)
@@ -48,23 +57,47 @@ TBoard::TBoard(QWidget* Parent)
 {
     static const bool Installed = (QAccessible::installFactory(BoardAccessible), true);
     Q_UNUSED(Installed);
+    FGreyedStop = new TGreyedStop(this);
 }
 
 QList<QWidget*> TBoard::ScreenOrder() const
 {
-    QList<QWidget*> Cards = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    // The cards only: marks drawn over the board are no cards.
+    const QList<QAbstractButton*> Buttons = findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
+    QList<QWidget*> Cards(Buttons.begin(), Buttons.end());
     std::sort(Cards.begin(), Cards.end(), [](const QWidget* A, const QWidget* B) {
         return A->x() != B->x() ? A->x() < B->x() : A->y() < B->y();
     });
     return Cards;
 }
 
+QList<QWidget*> TBoard::ReadingOrder() const
+{
+    QList<QWidget*> Order = ScreenOrder();
+    if (FGreyedStop->isVisibleTo(this)) {
+        const auto After = std::find_if_not(Order.begin(), Order.end(), Available);
+        Order.insert(After - Order.begin(), FGreyedStop);
+    }
+    return Order;
+}
+
 void TBoard::FollowScreenOrder()
 {
     QList<QWidget*> Order = ScreenOrder();
-    if (Order == FFocusOrder)
-        return;
-    for (qsizetype i = 1; i < Order.size(); ++i)
-        setTabOrder(Order[i - 1], Order[i]);
-    FFocusOrder = std::move(Order);
+    if (Order != FFocusOrder) {
+        for (qsizetype i = 1; i < Order.size(); ++i)
+            setTabOrder(Order[i - 1], Order[i]);
+        FFocusOrder = std::move(Order);
+    }
+    // Dearer cards stand lower, so the greyed ones end the column.
+    QWidget* Last = nullptr;
+    QList<QWidget*> Greyed;
+    for (QWidget* Card : std::as_const(FFocusOrder)) {
+        if (!Available(Card))
+            break;
+        Last = Card;
+        if (!Card->isEnabled())
+            Greyed << Card;
+    }
+    FGreyedStop->Follow(Last, Greyed);
 }

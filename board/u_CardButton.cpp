@@ -197,7 +197,7 @@ void TCardButton::paintEvent(QPaintEvent*)
 }
 
 // The keyboard cannot hover, so when the focus reached with Tab rests on a card as long as a hover
-// would, its tooltip shows below it, until the focus leaves.
+// would, its tooltip shows beside it, until the focus leaves or Esc closes it.
 void TCardButton::focusInEvent(QFocusEvent* Event)
 {
     QPushButton::focusInEvent(Event);
@@ -217,9 +217,11 @@ void TCardButton::focusOutEvent(QFocusEvent* Event)
     QToolTip::hideText();
 }
 
+// To the right, level with the card: below it the tip would cover the next cards of its column,
+// which the focus visits next.
 void TCardButton::ShowToolTip()
 {
-    QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+    QToolTip::showText(mapToGlobal(QPoint(width(), 0)), toolTip(), this);
 }
 
 void TCardButton::UpdateFace()

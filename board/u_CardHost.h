@@ -3,7 +3,15 @@
 // What the player pages need of the window that holds them: the card-button width and the
 // handlers that card buttons and credit bars are bound to. The main window implements it.
 
+#include <QKeySequence>
+
 class QObject;
+
+// The key that opens the credit editor, as a click on a credit bar does; the bars name it.
+inline QKeySequence CreditEditorKey()
+{
+    return QKeySequence(Qt::CTRL | Qt::Key_E);
+}
 
 class TCardHost {
 public:

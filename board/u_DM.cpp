@@ -109,7 +109,8 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
 
     TPanel* CreditBar = MakeBar(Tab, Layout, QStringLiteral("panBonus") + Number);
     CreditBar->MakeClickable();
-    CreditBar->setToolTip(QStringLiteral("Click to correct the credits by hand"));
+    CreditBar->setToolTip(QStringLiteral("Click to correct the credits by hand (") +
+                          CreditEditorKey().toString(QKeySequence::NativeText) + QLatin1Char(')'));
     CreditBar->setAccessibleName(QStringLiteral("Credits"));
     QObject::connect(CreditBar, &TPanel::clicked, CreditBar, [frmPara, CreditBar] { frmPara->BonusClick(CreditBar); });
     std::array<QLabel*, GroupCount> Credit{};

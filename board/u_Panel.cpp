@@ -11,7 +11,7 @@
 
 namespace {
 
-// A screen reader hears the bar's own name followed by what its labels read, and can press a
+// A screen reader hears the bar's own name followed by what its labels say, and can press a
 // clickable bar.
 class TPanelAccessible : public QAccessibleWidget {
 public:
@@ -27,8 +27,9 @@ public:
         if (Kind != QAccessible::Name)
             return QAccessibleWidget::text(Kind);
         QStringList Texts;
+        // A label may say in words what its text abbreviates.
         for (const QLabel* Label : Bar()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-            Texts << Label->text();
+            Texts << (Label->accessibleName().isEmpty() ? Label->text() : Label->accessibleName());
         const QString Own = Bar()->accessibleName();
         const QString Labels = Texts.join(QStringLiteral(", "));
         return Own.isEmpty() ? Labels : Labels.isEmpty() ? Own : Own + QStringLiteral(": ") + Labels;

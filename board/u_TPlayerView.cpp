@@ -8,6 +8,7 @@
 #include "board/u_Board.h"
 #include "board/u_CardButton.h"
 #include "board/u_CardHost.h"
+#include "board/u_CardSpeech.h"
 #include "board/u_FaceColours.h"
 #include "board/u_FocusFrame.h"
 #include "board/u_Panel.h"
@@ -89,13 +90,6 @@ QString SpokenName(int id, int Price, CardState State)
 QString CardText(int id, int Price, CardState State)
 {
     return State == CardState::Owned ? CardCaption(id) : PricedText(Price, id);
-}
-
-// A screen reader hears every name or description set as a change, even the same text again.
-void SetSpokenName(QWidget* Widget, const QString& Text)
-{
-    if (Widget->accessibleName() != Text)
-        Widget->setAccessibleName(Text);
 }
 
 // The tooltip, and what a screen reader reads on demand.
@@ -271,8 +265,7 @@ void TPlayer::ShowCardTexts(TCardButton* Button, int id)
     if (From == FCardTextsFrom[id])
         return;
     FCardTextsFrom[id] = From;
-    Button->setCardText(CardText(id, From.Price, From.State));
-    SetSpokenName(Button, SpokenName(id, From.Price, From.State));
+    SetCardTexts(Button, CardText(id, From.Price, From.State), SpokenName(id, From.Price, From.State));
     Explain(Button, Explanation(id).join(QLatin1Char('\n')));
 }
 
@@ -291,10 +284,15 @@ void TPlayer::PlaceAvailable(TCardButton* Button, int y, bool Enabled)
     Place(Button, 0, y, &TCardHost::CardAdd, Enabled);
 }
 
+// A screen reader hears what the two numbers count.
 void TPlayer::InfoCards_show(int iPara)
 {
-    ShowOnBar(FInfoCards, QStringLiteral("Cards: ") + QString::number(iPara) + QLatin1Char('/') +
-                              QString::number(CardCount - iPara));
+    const QString Owned = QString::number(iPara);
+    const QString NotOwned = QString::number(CardCount - iPara);
+    if (!SetLabel(FInfoCards, QStringLiteral("Cards: ") + Owned + QLatin1Char('/') + NotOwned))
+        return;
+    FInfoCards->setAccessibleName(QStringLiteral("Cards: ") + Owned + QStringLiteral(" owned, ") + NotOwned + QStringLiteral(" not owned"));
+    TellBarNameChanged(FInfoCards);
 }
 
 void TPlayer::InfoPoints_show(int iPara)

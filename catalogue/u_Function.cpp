@@ -22,11 +22,30 @@ QString RepeatText(const QString& Text, int Count)
     return Count > 0 ? Text.repeated(Count) : QString();
 }
 
-QString CaptionFor(const QString& Name, int Cost)
+namespace {
+
+QString BulletsFor(int Cost)
 {
     const int Points = VictoryPointsForCost(Cost);
-    const int Bullets = Points == 1 ? 1 : Points == 3 ? 2 : 3;
-    return Name + QLatin1Char(' ') + RepeatText(QStringLiteral("\u2022"), Bullets);
+    return RepeatText(QStringLiteral("\u2022"), Points == 1 ? 1 : Points == 3 ? 2 : 3);
+}
+
+} // namespace
+
+QString CaptionFor(const QString& Name, int Cost)
+{
+    return Name + QLatin1Char(' ') + BulletsFor(Cost);
+}
+
+QString CardBullets(int Id)
+{
+    return BulletsFor(Cards[Id].Cost);
+}
+
+QString VictoryPointsText(int Id)
+{
+    const int Points = CardVictoryPoints(Id);
+    return QString::number(Points) + (Points == 1 ? QStringLiteral(" victory point") : QStringLiteral(" victory points"));
 }
 
 const QString& CardCaption(int Id)

@@ -13,6 +13,10 @@ int VictoryPointsForCost(int Cost);
 const QString& CardCaption(int Id);
 QString CaptionFor(const QString& Name, int Cost);
 
+// What a caption's bullets are, and what they mean in words: "••", "3 victory points".
+QString CardBullets(int Id);
+QString VictoryPointsText(int Id);
+
 // Stored text as plain text shows and reads it: a doubled ampersand is one.
 QString PlainText(const QString& Stored);
 

@@ -45,11 +45,10 @@ int SaturatedAdd(int Value, qint64 Change)
 QStringList PriceExplanation(const CardRecord& Card, const GroupCredits& Credits, bool BonusFromOwned, bool Owned)
 {
     const QString Name = CardName(Card.Id);
-    if (Owned) {
-        const int Points = CardVictoryPoints(Card.Id);
-        return {Name + QStringLiteral(": Owned"),
-                QString::number(Points) + (Points == 1 ? QStringLiteral(" victory point") : QStringLiteral(" victory points"))};
-    }
+    // What the caption's bullets mean ends every explanation.
+    const QString Points = CardBullets(Card.Id) + QLatin1Char(' ') + VictoryPointsText(Card.Id);
+    if (Owned)
+        return {Name + QStringLiteral(": Owned"), Points};
     const TPriceSteps Steps = PriceSteps(Card, Credits, BonusFromOwned);
     QStringList Lines{Name + QStringLiteral(": ") + QString::number(Steps.Cost)};
     if (Steps.GroupCredit != 0) {
@@ -68,7 +67,7 @@ QStringList PriceExplanation(const CardRecord& Card, const GroupCredits& Credits
         Lines << QStringLiteral("(owning ") + BonusName + QStringLiteral(" would save ") +
                      (Saving > 0 ? QString::number(Saving) : QStringLiteral("nothing")) + QLatin1Char(')');
     }
-    return Lines;
+    return Lines << Points;
 }
 
 void SortByPrice(PriceOrder& Order, const CardPrices& Prices)

@@ -39,8 +39,8 @@ int SaturatedAdd(int Value, qint64 Change);
 //   "Literacy: 110", "− 20 Civics credits", "− 10 for owning Mythology", "= 80".
 // A credit of 0 gives no line and a negative one adds ("+ 10 Arts credits"); the result reads
 // "(no less than 0)" when the clamp lifted it. While the BonusFrom card is not owned, a line after
-// the result says what owning it would save. An owned card has no price: "Literacy: Owned" and the
-// victory points it counts.
+// the result says what owning it would save. An owned card has no price: "Literacy: Owned". The
+// last line says what the caption's bullets mean: "•• 3 victory points".
 QStringList PriceExplanation(const CardRecord& Card, const GroupCredits& Credits, bool BonusFromOwned, bool Owned);
 
 // Positions 1..51 hold card ids; index 0 is unused so that positions read as in the rules.

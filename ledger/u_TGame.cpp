@@ -136,9 +136,10 @@ TGameSnapshot TGame::Snapshot() const
     return Game;
 }
 
-void TGame::Stepped(const QString& Step)
+void TGame::Stepped(const QString& Step, TChange Kind)
 {
     FHistory.Record(Step, Snapshot());
+    FLastChange = Kind;
     emit Changed();
 }
 
@@ -260,20 +261,24 @@ void TGame::FillBasket(PlanGoal Goal)
         return;
     for (int Card : Plan.Cards)
         FCurrentPlayer->Card_pre(Card);
-    Stepped(OfPlayer(FillStepName(Goal), *FCurrentPlayer));
+    Stepped(OfPlayer(FillStepName(Goal), *FCurrentPlayer), TChange::Fill);
 }
 
 // Lock does not hold undo back: it guards against a stray click, and undo is deliberate.
 void TGame::Undo()
 {
-    if (FHistory.CanUndo())
-        MoveInHistory(FHistory.Undo());
+    if (!FHistory.CanUndo())
+        return;
+    FLastChange = TChange::Undo;
+    MoveInHistory(FHistory.Undo());
 }
 
 void TGame::Redo()
 {
-    if (FHistory.CanRedo())
-        MoveInHistory(FHistory.Redo());
+    if (!FHistory.CanRedo())
+        return;
+    FLastChange = TChange::Redo;
+    MoveInHistory(FHistory.Redo());
 }
 
 void TGame::MoveInHistory(const TGameSnapshot& Game)
@@ -333,6 +338,7 @@ void TGame::SetTreasury(int Treasury)
     FCurrentPlayer->setTreasury(Treasury);
     FCurrentPlayer->Card_show();
     FHistory.Refresh(Snapshot());
+    emit TreasurySet();
 }
 
 void TGame::TrackTreasury(int Treasury)

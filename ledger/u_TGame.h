@@ -93,9 +93,17 @@ public:
     // The name of each kind of step, as the undo history names it.
     static QString FillStepName(PlanGoal Goal);
 
+    // How the game came to stand as it does at the last Changed: a basket fill is told apart
+    // from the other steps, since its cards are shown to the user.
+    enum class TChange { Step, Fill, Undo, Redo };
+    TChange LastChange() const { return FLastChange; }
+
 signals:
     // After every step, undo and redo: the game is as it now stands.
     void Changed();
+    // The current player's treasury was set and its page redrawn (no step); during a drag of
+    // the slider only when the thumb is released.
+    void TreasurySet();
 
 private:
     void MakePlayer(int Number);
@@ -103,7 +111,7 @@ private:
     void MoveInHistory(const TGameSnapshot& Game);
     void RestoreSnapshot(const TGameSnapshot& Game);
     void DropPlayers(std::size_t Keep);
-    void Stepped(const QString& Step);
+    void Stepped(const QString& Step, TChange Kind = TChange::Step);
     void CardClick(int Tag, float TagFloat, bool Add);
     QString OfPlayer(const QString& Step, const TPlayer& Player) const;
 
@@ -116,6 +124,7 @@ private:
     int FGeneration = 0; // delete-alls so far
     bool FPurchaseLock = false;
     THistory FHistory;
+    TChange FLastChange = TChange::Step;
 
 public:
     // A step: the game becomes Game's, as a start from it would build it (its players numbered

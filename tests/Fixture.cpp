@@ -48,6 +48,16 @@ void WindowsTest::InEditor(const std::function<void(QWidget*)>& Steps)
     QVERIFY(!App->Bonus.isVisible());
 }
 
+void WindowsTest::FocusOn(QWidget* Widget)
+{
+    Main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Main));
+    if (!Widget)
+        return;
+    Widget->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), Widget);
+}
+
 void WindowsTest::init()
 {
     // A test that moved the documents folder does not move it for the next one.

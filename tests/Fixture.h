@@ -40,6 +40,9 @@ protected:
     // Opens the credit editor by clicking the current player's credit bar and runs Steps in it;
     // the editor is closed by its close box afterwards unless Steps closed it.
     void InEditor(const std::function<void(QWidget*)>& Steps);
+    // The main window active, as under a user's hands (its shortcuts work then), and the focus
+    // on Widget when one is given, as Tab gives it.
+    void FocusOn(QWidget* Widget = nullptr);
 
     TestHome Home;
     std::unique_ptr<Windows> App;

@@ -46,3 +46,15 @@ int ReaderEvents::Count(QAccessible::Event Kind, const QObject* Object) const
     return int(std::count_if(FEvents.begin(), FEvents.end(),
                              [&](const Sent& Event) { return Event.Kind == Kind && Event.Object == Object; }));
 }
+
+int ReaderEvents::CountWithin(QAccessible::Event Kind, const QObject* Ancestor) const
+{
+    return int(std::count_if(FEvents.begin(), FEvents.end(), [&](const Sent& Event) {
+        if (Event.Kind != Kind)
+            return false;
+        for (const QObject* Object = Event.Object; Object; Object = Object->parent())
+            if (Object == Ancestor)
+                return true;
+        return false;
+    }));
+}

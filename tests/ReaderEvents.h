@@ -16,6 +16,8 @@ public:
 
     // How many events of this kind were sent for Object.
     int Count(QAccessible::Event Kind, const QObject* Object) const;
+    // How many events of this kind were sent for Ancestor and the objects below it.
+    int CountWithin(QAccessible::Event Kind, const QObject* Ancestor) const;
     // Forgets what was recorded so far.
     void Clear() { FEvents.clear(); }
 

@@ -4,11 +4,16 @@
 
 #include "Fixture.h"
 
+#include "ReaderEvents.h"
+
 #include "board/u_Board.h"
+#include "catalogue/u_Function.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QSlider>
 #include <QTest>
+#include <QToolTip>
 
 class TestBoard : public WindowsTest {
     Q_OBJECT
@@ -16,6 +21,7 @@ private slots:
     void keyboardAndReaderFollowTheScreen_data();
     void keyboardAndReaderFollowTheScreen();
     void focusIsShownAndScrolledTo();
+    void greyedCardsAreReachedThroughOneStop();
 
 private:
     QString Spoken(QWidget* Widget)
@@ -115,6 +121,74 @@ void TestBoard::focusIsShownAndScrolledTo()
     Bar->setFocus(Qt::TabFocusReason);
     QVERIFY(Edge(Bar) != BarUnfocused);
     QVERIFY(Edge(Wonder) == Unfocused);
+}
+
+// The focus rests on a greyed card without pressing it: one stop after the available column walks
+// the greyed cards with Up and Down, showing and telling each one's explanation.
+void TestBoard::greyedCardsAreReachedThroughOneStop()
+{
+    TPlayer* Player = Main->CurrentPlayer();
+    Player->Card_pre(20); // a card in the basket, after whose column the focus goes on
+    Child<QSlider>(Main, "trbTreasury")->setValue((290 - 100) / 5);
+    QList<TCardButton*> Greyed;
+    TCardButton* LastAffordable = nullptr;
+    for (int Position = 1; Position <= CardCount; ++Position) {
+        TCardButton* Card = CardOf(Main, 1, Player->CardAt(Position));
+        if (Card->x() != 0)
+            continue;
+        if (Card->isEnabled())
+            LastAffordable = Card;
+        else
+            Greyed << Card;
+    }
+    QVERIFY(Greyed.size() > 2);
+    const auto Heard = [Player](TCardButton* Card) {
+        return CardName(Card->Tag()) + ", " + QString::number(Player->Price(Card->Tag())) + ", more than the treasury";
+    };
+
+    FocusOn(LastAffordable);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCoreApplication::sendPostedEvents();
+    QWidget* Stop = QApplication::focusWidget();
+    QCOMPARE(Stop->objectName(), QStringLiteral("greyedStop"));
+    QAccessibleInterface* Read = QAccessible::queryAccessibleInterface(Stop);
+    QCOMPARE(Read->text(QAccessible::Name), Heard(Greyed[0]));
+    QCOMPARE(Read->text(QAccessible::Description), Greyed[0]->toolTip());
+    QVERIFY(Read->state().focused && Read->state().disabled);
+    QCOMPARE(Stop->geometry(), Greyed[0]->geometry());
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), Greyed[0]->toolTip());
+
+    {
+        const ReaderEvents Told;
+        QTest::keyClick(Stop, Qt::Key_Down);
+        QCOMPARE(Told.Count(QAccessible::NameChanged, Stop), 1);
+    }
+    QCOMPARE(Read->text(QAccessible::Name), Heard(Greyed[1]));
+    QCOMPARE(Stop->geometry(), Greyed[1]->geometry());
+    QCOMPARE(QToolTip::text(), Greyed[1]->toolTip());
+    QTest::keyClick(Stop, Qt::Key_Up);
+    QTest::keyClick(Stop, Qt::Key_Up);
+    QCOMPARE(Read->text(QAccessible::Name), Heard(Greyed[0]));
+    // It cannot be pressed.
+    QTest::keyClick(Stop, Qt::Key_Space);
+    QTest::keyClick(Stop, Qt::Key_Return);
+    QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 130"));
+    QVERIFY(!Player->Card_bought(Greyed[0]->Tag()));
+
+    // On to the basket's column, and back up to the bottom of the greyed cards.
+    QTest::keyClick(Stop, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), CardOf(Main, 1, 20));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), Stop);
+    QCOMPARE(Read->text(QAccessible::Name), Heard(Greyed.last()));
+    auto* Board = Child<QScrollArea>(Main, "scbPlay1")->widget();
+    QCOMPARE(QAccessible::queryAccessibleInterface(Board)->childCount(), CardCount + 1);
+
+    // With every card affordable there is no stop.
+    Child<QSlider>(Main, "trbTreasury")->setValue(0);
+    QVERIFY(!Stop->isVisible());
+    QCOMPARE(QAccessible::queryAccessibleInterface(Board)->childCount(), CardCount);
 }
 
 QTEST_MAIN(TestBoard)

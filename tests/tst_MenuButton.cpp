@@ -56,7 +56,10 @@ void TestMenuButton::buttonOpensTheGameMenu()
     UseMenu(QStringLiteral("Fill basket: most points"));
     QCOMPARE(LabelText(Main, QStringLiteral("labInfo4_1")), QStringLiteral("Cost: 290"));
     const QStringList Entries = UseMenu();
-    QCOMPARE(Entries, (QStringList{QStringLiteral("Fill basket: most points\tCtrl+B"), QStringLiteral("Fill basket: most credits"),
+    QCOMPARE(Entries, (QStringList{QStringLiteral("Confirm\tCtrl+Enter"), QStringLiteral("Cancel the basket\tCtrl+Backspace"),
+                                   QStringLiteral("Add player\tCtrl+N"), QStringLiteral("Correct credits…\tCtrl+E"),
+                                   QStringLiteral("Info mode\tF1"), QStringLiteral("Purchase lock\tCtrl+L"),
+                                   QStringLiteral("Fill basket: most points\tCtrl+B"), QStringLiteral("Fill basket: most credits"),
                                    QStringLiteral("Undo: Fill basket: most points (player 1)\tCtrl+Z"), QStringLiteral("Redo\tCtrl+Shift+Z"),
                                    QStringLiteral("Save a copy…\tCtrl+S"), QStringLiteral("Open game…\tCtrl+O"),
                                    QStringLiteral("Print price lists…\tCtrl+P"), QStringLiteral("Export as PDF…")}));

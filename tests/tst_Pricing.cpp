@@ -133,51 +133,51 @@ void TestPricing::explanation_data()
     const QString M = QStringLiteral("\u2212 ");
     // Credits in group order: Arts, Civics, Crafts, Religion, Science.
     QTest::newRow("single group") << 1 << GroupCredits{30, 0, 15, 0, 0} << false << false
-                                  << QStringList{"Cloth Making: 50", M + "15 Crafts credits", "= 35"};
+                                  << QStringList{"Cloth Making: 50", M + "15 Crafts credits", "= 35", "\u2022 1 victory point"};
     QTest::newRow("no credit, discount card not owned")
         << 51 << GroupCredits{0, 0, 0, 40, 0} << false << false
-        << QStringList{"Wonder: 290", "= 290", "(owning Monument would save 20)"};
+        << QStringList{"Wonder: 290", "= 290", "(owning Monument would save 20)", "\u2022\u2022\u2022 6 victory points"};
     QTest::newRow("pair, second credit larger, discount card owned")
         << 18 << GroupCredits{15, 20, 0, 0, 0} << true << false
-        << QStringList{"Literacy: 110", M + "20 Civics credits", M + "10 for owning Mythology", "= 80"};
+        << QStringList{"Literacy: 110", M + "20 Civics credits", M + "10 for owning Mythology", "= 80", "\u2022\u2022 3 victory points"};
     QTest::newRow("pair, first credit larger") << 18 << GroupCredits{25, 20, 0, 0, 0} << false << false
                                                << QStringList{"Literacy: 110", M + "25 Arts credits", "= 85",
-                                                              "(owning Mythology would save 10)"};
+                                                              "(owning Mythology would save 10)", "\u2022\u2022 3 victory points"};
     QTest::newRow("pair, equal credits: the first group") << 18 << GroupCredits{20, 20, 0, 0, 0} << true << false
                                                           << QStringList{"Literacy: 110", M + "20 Arts credits",
-                                                                         M + "10 for owning Mythology", "= 80"};
+                                                                         M + "10 for owning Mythology", "= 80", "\u2022\u2022 3 victory points"};
     QTest::newRow("negative credit adds") << 3 << GroupCredits{-10, 0, 0, 0, 0} << false << false
-                                          << QStringList{"Sculpture: 50", "+ 10 Arts credits", "= 60"};
+                                          << QStringList{"Sculpture: 50", "+ 10 Arts credits", "= 60", "\u2022 1 victory point"};
     QTest::newRow("pair, both negative: the larger") << 2 << GroupCredits{-10, 0, 0, -20, 0} << false << false
-                                                     << QStringList{"Mysticism: 50", "+ 10 Arts credits", "= 60"};
+                                                     << QStringList{"Mysticism: 50", "+ 10 Arts credits", "= 60", "\u2022 1 victory point"};
     QTest::newRow("pair, negative and 0: no credit line") << 2 << GroupCredits{-10, 0, 0, 0, 0} << false << false
-                                                          << QStringList{"Mysticism: 50", "= 50"};
+                                                          << QStringList{"Mysticism: 50", "= 50", "\u2022 1 victory point"};
     QTest::newRow("clamp at 0") << 1 << GroupCredits{0, 0, 60, 0, 0} << false << false
-                                << QStringList{"Cloth Making: 50", M + "60 Crafts credits", "= 0 (no less than 0)"};
+                                << QStringList{"Cloth Making: 50", M + "60 Crafts credits", "= 0 (no less than 0)", "\u2022 1 victory point"};
     QTest::newRow("clamp after the discount card")
         << 19 << GroupCredits{0, 0, 115, 0, 0} << true << false
         << QStringList{"Agriculture: 120", M + "115 Crafts credits", M + "10 for owning Pottery",
-                       "= 0 (no less than 0)"};
+                       "= 0 (no less than 0)", "\u2022\u2022 3 victory points"};
     QTest::newRow("exactly 0 is no clamp") << 19 << GroupCredits{0, 0, 110, 0, 0} << true << false
                                            << QStringList{"Agriculture: 120", M + "110 Crafts credits",
-                                                          M + "10 for owning Pottery", "= 0"};
+                                                          M + "10 for owning Pottery", "= 0", "\u2022\u2022 3 victory points"};
     // What owning the card would save is what the clamp leaves of its discount.
     QTest::newRow("owning would save what is left") << 19 << GroupCredits{0, 0, 115, 0, 0} << false << false
                                                     << QStringList{"Agriculture: 120", M + "115 Crafts credits",
-                                                                   "= 5", "(owning Pottery would save 5)"};
+                                                                   "= 5", "(owning Pottery would save 5)", "\u2022\u2022 3 victory points"};
     QTest::newRow("owning would save nothing at 0")
         << 19 << GroupCredits{0, 0, 130, 0, 0} << false << false
         << QStringList{"Agriculture: 120", M + "130 Crafts credits", "= 0 (no less than 0)",
-                       "(owning Pottery would save nothing)"};
+                       "(owning Pottery would save nothing)", "\u2022\u2022 3 victory points"};
     QTest::newRow("stored doubled ampersand read once")
         << 20 << GroupCredits{} << false << false
-        << QStringList{"Rhetoric: 130", "= 130", "(owning Drama & Poetry would save 10)"};
+        << QStringList{"Rhetoric: 130", "= 130", "(owning Drama & Poetry would save 10)", "\u2022\u2022 3 victory points"};
     QTest::newRow("owned card") << 18 << GroupCredits{15, 20, 0, 0, 0} << true << true
-                                << QStringList{"Literacy: Owned", "3 victory points"};
+                                << QStringList{"Literacy: Owned", "\u2022\u2022 3 victory points"};
     QTest::newRow("owned one-point card") << 13 << GroupCredits{} << false << true
-                                          << QStringList{"Drama & Poetry: Owned", "1 victory point"};
+                                          << QStringList{"Drama & Poetry: Owned", "\u2022 1 victory point"};
     QTest::newRow("owned six-point card") << 51 << GroupCredits{} << false << true
-                                          << QStringList{"Wonder: Owned", "6 victory points"};
+                                          << QStringList{"Wonder: Owned", "\u2022\u2022\u2022 6 victory points"};
 }
 
 void TestPricing::explanation()

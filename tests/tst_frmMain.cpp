@@ -43,8 +43,6 @@ private slots:
     void everyFocusStopShowsItsFocus();
 
 private:
-    // The main window active, as under a user's hands, with the focus on the named widget.
-    void FocusOn(QWidget* Widget);
     // A key as the keyboard gives it: to whatever has the focus.
     void Press(int Key, Qt::KeyboardModifiers Modifiers = {})
     {
@@ -325,14 +323,6 @@ void TestFrmMain::extremeCreditsMakeCardsDearNeverFree()
     Click(CardOf(Main, 1, 1));
     Click(CardOf(Main, 1, 6)); // Masonry, Crafts
     QCOMPARE(LabelText(Main, "labInfo4_1"), QStringLiteral("Cost: 0"));
-}
-
-void TestFrmMain::FocusOn(QWidget* Widget)
-{
-    Main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Main));
-    Widget->setFocus(Qt::TabFocusReason);
-    QCOMPARE(QApplication::focusWidget(), Widget);
 }
 
 void TestFrmMain::keysSwitchPlayersFromAnywhere_data()

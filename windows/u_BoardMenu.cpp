@@ -86,6 +86,8 @@ void TBoardMenu::Fill(QMenu& Menu) const
             Text += QLatin1Char('\t') + Entry.Action->shortcut().toString(QKeySequence::NativeText);
         QAction* Item = Menu.addAction(Text);
         Item->setEnabled(Entry.Action->isEnabled() && (!Entry.Ready || Entry.Ready()));
+        Item->setCheckable(Entry.Action->isCheckable());
+        Item->setChecked(Entry.Action->isChecked());
         // Run once the event that opened the menu is done with: an action may rebuild the pages,
         // and with them the widget that was right-clicked.
         QAction* Target = Entry.Action;

@@ -23,7 +23,8 @@ public:
     explicit TBoardMenu(QTabWidget* Tabs);
 
     // An entry reading the action's text and first shortcut, which triggers the action; greyed
-    // while the action is disabled or while Ready, when given, says there is nothing to do.
+    // while the action is disabled or while Ready, when given, says there is nothing to do, and
+    // checked while a checkable action is.
     void AddEntry(QAction* Action, std::function<bool()> Ready = {});
     void AddSeparator();
 

@@ -13,12 +13,16 @@
 #include <QTabWidget>
 #include <QWidget>
 
-TGameCommands::TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std::function<bool()> CardClicksSelect)
+TGameCommands::TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std::function<bool()> CardClicksSelect,
+                             const QList<QAction*>& Buttons)
     : QObject(Window)
     , FGame(Game)
     , FCardClicksSelect(std::move(CardClicksSelect))
 {
     auto* BoardMenu = new TBoardMenu(Tabs);
+    for (QAction* Button : Buttons)
+        BoardMenu->AddEntry(Button);
+    BoardMenu->AddSeparator();
     for (const PlanGoal Goal : {PlanGoal::MostPoints, PlanGoal::MostCredits}) {
         const bool Points = Goal == PlanGoal::MostPoints;
         QAction* Action = AddWindowAction(Window, Points ? "actFillPoints" : "actFillCredits", TGame::FillStepName(Goal),

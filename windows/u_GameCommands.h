@@ -8,6 +8,7 @@
 
 #include "ledger/u_BasketPlan.h"
 
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -23,8 +24,10 @@ class TGameCommands : public QObject {
 public:
     // Window: where the shortcuts work; Tabs: whose boards carry the menu. CardClicksSelect
     // says whether a card click would select now (not in Info mode, no modal window open): the
-    // commands do nothing otherwise.
-    TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std::function<bool()> CardClicksSelect);
+    // commands do nothing otherwise. The menu begins with Buttons, the window's commands that
+    // have buttons.
+    TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std::function<bool()> CardClicksSelect,
+                  const QList<QAction*>& Buttons);
 
     // The undo commands' texts and states as the game's history now has them.
     void ShowHistory();

@@ -83,7 +83,7 @@ TPointSlider* MakeTreasurySlider(QWidget* Parent)
     Slider->setInvertedAppearance(true);
     Slider->setInvertedControls(true);
     Slider->setTracking(false);
-    Slider->setToolTip(QStringLiteral("Treasury"));
+    Slider->setToolTip(QStringLiteral("The current player's treasury: 290 at the top, less further down"));
     Slider->setAccessibleName(QStringLiteral("Treasury"));
     return Slider;
 }

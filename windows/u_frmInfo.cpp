@@ -75,6 +75,14 @@ void TfrmInfo::Setup(int iCard)
 
     // Lines of a rule text are separated by carriage returns.
     memDesc->setPlainText(QString::fromUtf8(CardDescriptions(iCard)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+
+    // The caption stays the program's; a screen reader hears the card as the window opens.
+    setAccessibleName(labName->text() + QStringLiteral(", card information"));
+    QStringList Heard{VictoryPointsText(iCard)};
+    for (const QString& Part : {labBonus->text(), memDesc->toPlainText()})
+        if (!Part.isEmpty())
+            Heard << Part;
+    setAccessibleDescription(Heard.join(QLatin1Char('\n')));
     btnClose->setFocus();
 }
 

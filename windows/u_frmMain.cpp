@@ -5,8 +5,12 @@
 #include "board/u_DM.h"
 #include "board/u_FocusFrame.h"
 #include "state/u_GameStore.h"
+#include "windows/u_Announcer.h"
+#include "windows/u_ButtonKeys.h"
+#include "windows/u_EscClosesTips.h"
 #include "windows/u_GameCommands.h"
 #include "windows/u_PointSlider.h"
+#include "windows/u_ReaderRoles.h"
 #include "windows/u_Shutdown.h"
 #include "windows/u_TroubleNotice.h"
 #include "windows/u_WindowFrame.h"
@@ -16,7 +20,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
@@ -37,6 +40,8 @@ TfrmMain::~TfrmMain()
 
 void TfrmMain::FormCreate()
 {
+    // Before the widgets: each keeps the reading it had at its first change of text.
+    UseReaderRoles();
     setObjectName(QStringLiteral("frmMain"));
     SetUpWindowFrame(this, 384, 567);
 
@@ -54,28 +59,26 @@ void TfrmMain::FormCreate()
     trbTreasury = MakeTreasurySlider(this);
 
     btnBuyConfirm = MakeButton(this, "btnBuyConfirm", QStringLiteral("Confirm"), {0, 475, 169, 44});
-    btnBuyConfirm->setToolTip(QStringLiteral("Buy the cards in the basket"));
     btnInfo = MakeButton(this, "btnInfo", QStringLiteral("Info"), {168, 475, 49, 44});
     btnInfo->setCheckable(true);
-    btnInfo->setToolTip(QStringLiteral("Click a card to read about it"));
     // Read the same whether it shows "Info" or "?"; a screen reader adds whether it is pressed.
     btnInfo->setAccessibleName(QStringLiteral("Info"));
     FitButtonText(btnInfo, {QStringLiteral("Info"), QStringLiteral("?")});
     btnBuyCancel = MakeButton(this, "btnBuyCancel", QStringLiteral("Cancel"), {216, 475, 169, 44});
-    btnBuyCancel->setToolTip(QStringLiteral("Empty the basket"));
     btnAdd = MakeButton(this, "btnAdd", QStringLiteral("Add player"), {0, 520, 169, 44});
-    btnAdd->setToolTip(QStringLiteral("Add a page for another player"));
     btnLock = MakeButton(this, "btnLock", QString(), {168, 520, 49, 44});
     btnLock->setCheckable(true);
     FitButtonText(btnLock, {QStringLiteral("Lock")});
-    btnLock->setToolTip(QStringLiteral("Purchase lock: cards cannot be taken back"));
     btnLock->setAccessibleName(QStringLiteral("Purchase lock"));
     btnClose = MakeButton(this, "btnClose", QStringLiteral("Close"), {216, 520, 169, 44});
 
     DM = std::make_unique<TDM>();
     FStore = std::make_unique<TGameStore>();
     FGame = std::make_unique<TGame>(static_cast<TGamePages*>(this));
-    Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); });
+    auto* Keys = new TButtonKeys(this, tacMain, {btnBuyConfirm, btnInfo, btnBuyCancel, btnAdd, btnLock, btnClose}, *FGame,
+                                 [this] { BonusClick(nullptr); });
+    Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); }, Keys->MenuActions());
+    EscClosesToolTips();
 
     // The tab bar itself is the stop, after the slider and the menu button beside it, and the
     // page's credit bar and cards follow it. The tab widget would forward its focus to the bar
@@ -108,31 +111,16 @@ void TfrmMain::FormCreate()
     // The session may go on after this save; a later change or close saves again.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmMain::FormSaveState);
     CloseOnTerminationSignals(this);
-    FormShortcuts();
 
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
     // width to size the card buttons, so the window is shown before any page is built.
     show();
     FGame->Start(FStore->Load());
+    // Tells of the changes from the game as it starts.
+    new TAnnouncer(this, *FGame);
     trbTreasury->setMaximum(TreasuryMax / TreasuryStep);
     ShowGame();
     FStore->Started(FGame->Saved());
-}
-
-// The main window's keyboard shortcuts, all here. Each works wherever the focus is in the window.
-void TfrmMain::FormShortcuts()
-{
-    const auto Add = [this](const QList<QKeySequence>& Keys, auto Action) {
-        auto* Shortcut = new QShortcut(this);
-        Shortcut->setKeys(Keys);
-        connect(Shortcut, &QShortcut::activated, this, Action);
-    };
-    Add({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, [this] { StepPlayer(1); });
-    // Shift+Tab arrives as Backtab.
-    Add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-         QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
-        [this] { StepPlayer(-1); });
-    Add({QKeySequence(Qt::CTRL | Qt::Key_Q)}, &TfrmMain::btnCloseClick);
 }
 
 void TfrmMain::UseWindows(TfrmInfo& Info, TfrmBonus& Bonus)
@@ -179,14 +167,6 @@ void TfrmMain::ShowGame()
 void TfrmMain::ShowTreasury(int Treasury)
 {
     trbTreasury->setValue(trbTreasury->PositionOf(Treasury));
-}
-
-// The next or previous player's tab, round from the last to the first.
-void TfrmMain::StepPlayer(int Steps)
-{
-    const int Count = tacMain->count();
-    if (Count > 1)
-        tacMain->setCurrentIndex(((tacMain->currentIndex() + Steps) % Count + Count) % Count);
 }
 
 void TfrmMain::tacMainChange(int Index)

@@ -56,7 +56,6 @@ protected:
 
 private:
     void FormCreate();
-    void FormShortcuts();
     void FormSaveState();
     void SaveAndEnd();
     void tacMainChange(int Index);
@@ -72,7 +71,6 @@ private:
     // The game as it now stands: the lock, the slider, Add player and the undo commands.
     void ShowGame();
     void ShowTreasury(int Treasury);
-    void StepPlayer(int Steps);
     void RouteCardClick(QObject* Sender, bool Add);
 
     // The pages of the game's players.
