@@ -65,19 +65,25 @@ TGreyedStop::TGreyedStop(QWidget* Board)
     hide();
 }
 
+// Every redraw comes here: what has not changed is left alone.
 void TGreyedStop::Follow(QWidget* Last, const QList<QWidget*>& Greyed)
 {
+    if (Greyed.isEmpty() || !Last) {
+        FGreyed.clear();
+        if (!isHidden())
+            hide();
+        return;
+    }
     FGreyed.clear();
     for (QWidget* Card : Greyed)
         FGreyed.append(Card);
-    if (Greyed.isEmpty() || !Last) {
-        hide();
-        return;
-    }
-    QWidget::setTabOrder(Last, this);
+    // Chaining the cards again after a move may have put a card between them.
+    if (Last->nextInFocusChain() != this)
+        QWidget::setTabOrder(Last, this);
     FAt = std::min(FAt, int(FGreyed.size()) - 1);
     StandOn(FAt);
-    show();
+    if (isHidden())
+        show();
 }
 
 QWidget* TGreyedStop::Card() const
@@ -130,8 +136,10 @@ void TGreyedStop::StandOn(int Index)
     QWidget* Target = Card();
     if (!Target)
         return;
-    setGeometry(Target->geometry());
-    raise();
+    if (geometry() != Target->geometry()) {
+        setGeometry(Target->geometry());
+        raise();
+    }
     if (!hasFocus())
         return;
     for (QWidget* Up = parentWidget(); Up; Up = Up->parentWidget())

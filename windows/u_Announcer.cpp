@@ -23,18 +23,19 @@ public:
         setObjectName(QStringLiteral("notification"));
         setGeometry(0, 0, 0, 0);
         setFocusPolicy(Qt::NoFocus);
-        hide();
+        show();
     }
 
     const QString& Text() const { return FText; }
-    // Shown afresh with Text.
+    // A screen reader is told that it went and came back with Text. Only the messages are sent:
+    // hiding and showing the widget itself would cost each click far more and show nothing.
     void Tell(const QString& Text)
     {
-        hide();
         FText = Text;
-        QAccessibleEvent Renamed(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&Renamed);
-        show();
+        for (const QAccessible::Event Kind : {QAccessible::ObjectHide, QAccessible::NameChanged, QAccessible::ObjectShow}) {
+            QAccessibleEvent Event(this, Kind);
+            QAccessible::updateAccessibility(&Event);
+        }
     }
 
 private:

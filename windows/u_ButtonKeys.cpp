@@ -93,6 +93,9 @@ void TButtonKeys::ShowLock()
     QAction* Action = FActionOf.value(FButtons.Lock);
     const bool On = FGame.PurchaseLock();
     Action->setChecked(On);
+    if (FLockShown == int(On))
+        return;
+    FLockShown = On;
     FButtons.Lock->setToolTip(WithKey(On ? QStringLiteral("Purchase lock on: cards in the basket and owned cards cannot be taken back")
                                          : QStringLiteral("Purchase lock off: a click takes a card in the basket or an owned card back"),
                                       Action));

@@ -52,4 +52,5 @@ private:
     const TGame& FGame;
     QList<QAction*> FMenuActions;
     QHash<QObject*, QAction*> FActionOf; // by button
+    int FLockShown = -1; // the lock as its tooltip tells it, once told
 };
