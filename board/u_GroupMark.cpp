@@ -2,6 +2,7 @@
 #include "board/u_GroupMark.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace {
 
@@ -44,12 +45,29 @@ QPainterPath GroupMarkPath(CardGroup Group, const QRectF& Box)
     return Scale.map(UnitPath(Group));
 }
 
+// A board paints up to a hundred marks at each redraw, of a few looks: each look is drawn once and
+// kept as a picture.
 void DrawGroupMark(QPainter& Painter, CardGroup Group, const QRectF& Box, QColor Ink)
 {
-    Painter.save();
-    Painter.setRenderHint(QPainter::Antialiasing);
-    Painter.fillPath(GroupMarkPath(Group, Box), Ink);
-    Painter.restore();
+    const qreal Ratio = Painter.device()->devicePixelRatioF();
+    const QSize Pixels = (Box.size() * Ratio).toSize();
+    const QString Key = QStringLiteral("quorvane-mark-%1-%2x%3-%4")
+                            .arg(int(Group))
+                            .arg(Pixels.width())
+                            .arg(Pixels.height())
+                            .arg(Ink.rgba(), 8, 16);
+    QPixmap Mark;
+    if (!QPixmapCache::find(Key, &Mark)) {
+        Mark = QPixmap(Pixels);
+        Mark.fill(Qt::transparent);
+        QPainter Drawing(&Mark);
+        Drawing.setRenderHint(QPainter::Antialiasing);
+        Drawing.fillPath(GroupMarkPath(Group, QRectF(QPointF(), QSizeF(Pixels))), Ink);
+        Drawing.end();
+        QPixmapCache::insert(Key, Mark);
+    }
+    Mark.setDevicePixelRatio(Ratio);
+    Painter.drawPixmap(Box.topLeft(), Mark);
 }
 
 TGroupMark::TGroupMark(QWidget* Parent, CardGroup Group, QColor Ink)
