@@ -5,6 +5,7 @@
 #include "Fixture.h"
 
 #include "state/u_GameStore.h"
+#include "state/u_IniText.h"
 #include "state/u_ProfileValue.h"
 #include "state/u_StateFile.h"
 
@@ -569,6 +570,26 @@ void TestStateFile::textKeepsWhatIsNotTheGames_data()
     QTest::newRow("a spaced section name") << QByteArray("[ player0 ]\ncard9=0\n") << QByteArrayList{};
     QTest::newRow("an escaped key in a repeated section")
         << QByteArray("[player0]\ncard1=1\n[player0]\ncard%39=0\n") << QByteArrayList{};
+    QTest::newRow("keys of the game outside their sections")
+        << QByteArray("main/player_num=5\n[General]\nplayer0\\card9=0\nkept=1\n") << QByteArrayList{"[General]\n", "kept=1\n"};
+    QTest::newRow("a quoted value running over lines like the game's keys")
+        << QByteArray("[main]\nnote=\"a\nplayer_num=9\n[player0]\n\"\nplayer_num=4\n")
+        << QByteArrayList{"note=\"a\nplayer_num=9\n[player0]\n\"\n"};
+    QTest::newRow("a line end escaped with a backslash") << QByteArray("[notes]\nwho=Ann\\\nplayer_num=9\n[main]\n")
+                                                         << QByteArrayList{"who=Ann\\\nplayer_num=9\n"};
+    QTest::newRow("a comment after a key of the game") << QByteArray("[main]\nplayer_num=5 ; five\n; kept\n")
+                                                       << QByteArrayList{"; kept\n"};
+    QTest::newRow("a byte order mark") << QByteArray("\xEF\xBB\xBF[main]\nplayer_num=5\n") << QByteArrayList{"\xEF\xBB\xBF[main]\n"};
+    // The text stops inside a line: what closes it keeps its value, and the game starts a line
+    // of its own instead of running on into it.
+    QTest::newRow("a comment without a line end at the end") << QByteArray("[main]\nwho=Ann ;x") << QByteArrayList{"who=Ann ;x\n"};
+    QTest::newRow("a comment line without a line end at the end") << QByteArray("[notes]\nwho=Ann\n; x")
+                                                                  << QByteArrayList{"who=Ann\n; x\n"};
+    QTest::newRow("an open quote at the end") << QByteArray("[main]\nwho=\"Ann") << QByteArrayList{"who=\"Ann\"\n"};
+    QTest::newRow("a backslash at the end") << QByteArray("[main]\nwho=Ann\\") << QByteArrayList{"who=Ann\\\n\n"};
+    QTest::newRow("an escaped CR at the end") << QByteArray("[main]\nwho=Ann\\\r") << QByteArrayList{"who=Ann\\\r\n\n"};
+    QTest::newRow("the game's section at the end, in an open quote")
+        << QByteArray("[main]\"x") << QByteArrayList{"[main]\"x\"\n"};
 }
 
 void TestStateFile::textKeepsWhatIsNotTheGames()
@@ -585,9 +606,15 @@ void TestStateFile::textKeepsWhatIsNotTheGames()
     for (const QByteArray& Piece : kept)
         QVERIFY2(Text.contains(Piece), Piece.constData());
     // Every key of the game once, with the game's value, wherever the old ones stood.
-    QCOMPARE(Text.count("player_num"), 1);
-    QCOMPARE(Text.count("\ncard9="), 2);
+    const std::vector<TIniLine> Lines = IniLines(Text);
+    const auto Given = [&](const char* Name) {
+        return std::count_if(Lines.begin(), Lines.end(),
+                             [&](const TIniLine& Line) { return Line.Kind == IniLineKind::Key && Line.Name == QLatin1String(Name); });
+    };
+    for (const char* Key : {"main/player_num", "main/purchase_lock", "player0/card9", "player1/card9", "player1/bonus_sci"})
+        QVERIFY2(Given(Key) == 1, Key);
     WriteStateFile(Text);
+    QCOMPARE(InspectStateFile(Home.StateFile()).Kind, StateFileKind::Game);
     QCOMPARE(ReadStateFile(Home.StateFile()), Game);
     const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
