@@ -144,14 +144,27 @@ TStateFileRead InspectStateFile(const QString& Path)
     if (Path.isEmpty() || !QFileInfo(Path).isFile())
         return Read;
     Read.Kind = StateFileKind::Unreadable;
-    if (QFile Probe(Path); !Probe.open(QIODevice::ReadOnly))
+    QFile File(Path);
+    if (!File.open(QIODevice::ReadOnly))
+        return Read;
+    const QByteArray Text = File.readAll();
+    if (File.error() != QFileDevice::NoError)
         return Read;
     TSavedGame& Game = Read.Game;
     const QSettings Ini(Path, QSettings::IniFormat);
+    // Every section is read before a key is looked up. Looked up at once, QSettings reads only
+    // the section whose name comes last before the key's in sort order: a section such as
+    // [player0/notes] would hide the keys of [player0].
+    Ini.allKeys();
     // A count that reads differently with two defaults is missing or no number (an empty file,
-    // text in another encoding, upper-case keys): nobody's game.
+    // text in another encoding, upper-case keys): nobody's game. So is a file that gives the
+    // count twice, of which the reader silently takes one.
     const QVariant Number = Ini.value(QStringLiteral("main/player_num"));
-    Read.Kind = ProfileInt(Number, 0) == ProfileInt(Number, 1) ? StateFileKind::Game : StateFileKind::NoGame;
+    const std::vector<TIniLine> Lines = IniLines(Text);
+    const auto Counts = std::count_if(Lines.begin(), Lines.end(), [](const TIniLine& Line) {
+        return Line.Kind == IniLineKind::Key && Line.Name == QLatin1String("main/player_num");
+    });
+    Read.Kind = ProfileInt(Number, 0) == ProfileInt(Number, 1) && Counts == 1 ? StateFileKind::Game : StateFileKind::NoGame;
     const int Count = std::min(ProfileInt(Number, 1), MaxRestoredPlayers);
     for (int k = 0; k < Count; ++k) {
         const QString Prefix = Section(k) + QLatin1Char('/');

@@ -376,6 +376,11 @@ void TestGameStore::stateFileWithoutAGameIsKeptAside_data()
     QTest::newRow("upper-case keys") << QByteArray("[MAIN]\nPLAYER_NUM=1\n") << true << 16;
     QTest::newRow("empty file") << QByteArray() << true << 16;
     QTest::newRow("count no number, no recovery file") << QByteArray("[main]\nplayer_num=abc\n[player0]\ncard9=1\n") << false << 9;
+    // The reader would silently take one of the two counts.
+    QTest::newRow("count given twice") << QByteArray("[main]\nplayer_num=2\n[player0]\ncard9=1\n[main]\nplayer_num=1\n") << true
+                                       << 16;
+    QTest::newRow("count given twice, no recovery file")
+        << QByteArray("[main]\nplayer_num=2\n[player0]\ncard9=1\n[main]\nplayer_num=1\n") << false << 9;
 }
 
 void TestGameStore::stateFileWithoutAGameIsKeptAside()

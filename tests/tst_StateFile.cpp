@@ -39,6 +39,8 @@ private slots:
     void roundTripKeepsOwnedCardsCreditsAndLock();
     void damagedFiles_data();
     void damagedFiles();
+    void fileWithoutAGame_data();
+    void fileWithoutAGame();
     void restoreShowsWhatCardByCardRestoringShows_data();
     void restoreShowsWhatCardByCardRestoringShows();
     void savedOncePerRun();
@@ -292,6 +294,9 @@ void TestStateFile::damagedFiles_data()
     QTest::newRow("CRLF line ends") << QByteArray("[main]\r\nplayer_num=1\r\npurchase_lock=1\r\n[player0]\r\n"
                                                   "card9=1\r\nbonus_cra=10\r\n")
                                     << 1 << true << GroupCredits{0, 0, 10, 0, 0} << QList<int>{9};
+    // The reader reads every section first: [player0/a] sorts before player0/card9 and once hid it.
+    QTest::newRow("a section below a player's") << QByteArray("[player0]\ncard9=1\n[player0/a]\nx=1\n") << 1 << false
+                                                << GroupCredits{} << QList<int>{9};
     QTest::newRow("a list where a number belongs") << QByteArray("[main]\nplayer_num=2,3\n") << 1 << false
                                                    << GroupCredits{} << QList<int>{};
 }
@@ -319,6 +324,44 @@ void TestStateFile::damagedFiles()
         QCOMPARE(Main->Players()[k]->Credits(), GroupCredits{});
     Main->Store().Flush();
     QVERIFY(!QFile::exists(Home.StateFile()));
+}
+
+void TestStateFile::fileWithoutAGame_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("game"); // a usable game, not a file to keep aside
+    QTest::newRow("a count") << QByteArray("[main]\nplayer_num=1\n") << true;
+    QTest::newRow("empty file") << QByteArray() << false;
+    QTest::newRow("count no number") << QByteArray("[main]\nplayer_num=abc\n") << false;
+    QByteArray Utf16;
+    for (const char Byte : QByteArray("[main]\nplayer_num=1\n"))
+        Utf16.append(Byte).append('\0');
+    QTest::newRow("UTF-16") << Utf16 << false;
+#ifndef Q_OS_WIN
+    // Windows' reader compares names without case.
+    QTest::newRow("upper-case keys") << QByteArray("[MAIN]\nPLAYER_NUM=1\n") << false;
+#endif
+    // The reader would silently take one of two counts.
+    QTest::newRow("count given twice") << QByteArray("[main]\nplayer_num=1\nplayer_num=1\n") << false;
+    QTest::newRow("count twice, in a repeated section")
+        << QByteArray("[main]\nplayer_num=1\n[player0]\ncard9=1\n[main]\nplayer_num=2\n") << false;
+    QTest::newRow("count twice, once before any section") << QByteArray("main/player_num=1\n[main]\nplayer_num=1\n") << false;
+    QTest::newRow("count twice, once in [General]") << QByteArray("[General]\nmain\\player_num=1\n[main]\nplayer_num=1\n")
+                                                    << false;
+    QTest::newRow("count twice, once with an escaped name") << QByteArray("[main]\nplayer_num=1\nplayer%5Fnum=1\n") << false;
+    QTest::newRow("count before any section only") << QByteArray("main/player_num=2\n") << true;
+    // Text that only looks like a second count.
+    QTest::newRow("a second count in a quoted value") << QByteArray("[main]\nplayer_num=1\nnote=\"\nplayer_num=2\n\"\n") << true;
+    QTest::newRow("a second count in a comment") << QByteArray("[main]\nplayer_num=1\n;player_num=2\n") << true;
+    QTest::newRow("a second count below [main]") << QByteArray("[main]\nplayer_num=1\n[main/x]\nplayer_num=2\n") << true;
+}
+
+void TestStateFile::fileWithoutAGame()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, game);
+    WriteStateFile(contents);
+    QCOMPARE(InspectStateFile(Home.StateFile()).Kind, game ? StateFileKind::Game : StateFileKind::NoGame);
 }
 
 namespace {
@@ -572,6 +615,8 @@ void TestStateFile::textKeepsWhatIsNotTheGames_data()
         << QByteArray("[player0]\ncard1=1\n[player0]\ncard%39=0\n") << QByteArrayList{};
     QTest::newRow("keys of the game outside their sections")
         << QByteArray("main/player_num=5\n[General]\nplayer0\\card9=0\nkept=1\n") << QByteArrayList{"[General]\n", "kept=1\n"};
+    QTest::newRow("a section below a player's") << QByteArray("[player0]\ncard9=0\n[player0/a]\nwho=Ann\n")
+                                                 << QByteArrayList{"[player0/a]\nwho=Ann\n"};
     QTest::newRow("a quoted value running over lines like the game's keys")
         << QByteArray("[main]\nnote=\"a\nplayer_num=9\n[player0]\n\"\nplayer_num=4\n")
         << QByteArrayList{"note=\"a\nplayer_num=9\n[player0]\n\"\n"};
