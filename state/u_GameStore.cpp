@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "state/u_GameStore.h"
 
-#include "state/u_RecoveryWriter.h"
-
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -12,8 +10,8 @@ const QString TGameStore::StateFileName = QStringLiteral("state.ini");
 // Beside the state file, in the same form, while the program runs.
 const QString TGameStore::RecoveryFileName = QStringLiteral("recovery.ini");
 
-TGameStore::TGameStore(std::function<bool(const QString&, const QByteArray&)> Save)
-    : FSave(std::move(Save))
+TGameStore::TGameStore(TRecoveryDisk Disk)
+    : FDisk(std::move(Disk))
 {
 }
 
@@ -66,9 +64,12 @@ void TGameStore::KeepAside(const QString& Path)
 
 void TGameStore::Started(const TSavedGame& Game)
 {
-    FRecovery = std::make_unique<TRecoveryWriter>(RecoveryPath(), FSave);
-    const QString Folder = QDir::toNativeSeparators(QFileInfo(RecoveryPath()).path());
-    FRecovery->setOnOutcome([this, Folder](bool Written) {
+    const QString Path = RecoveryPath();
+    if (Path.isEmpty())
+        return;
+    const QString Folder = QDir::toNativeSeparators(QFileInfo(Path).path());
+    // Told on the writer's thread; the signal goes out on the store's.
+    FRecovery = std::make_unique<TRecoveryWriter>(Path, FDisk, [this, Folder](bool Written) {
         const QString Message = Written ? QString()
                                         : QStringLiteral("The game cannot be saved in ") + Folder +
                                               QStringLiteral(" (the disk may be full or the folder read-only). It is kept while "
@@ -108,6 +109,8 @@ void TGameStore::Close(const TSavedGame& Game)
 
 void TGameStore::Flush()
 {
-    if (FRecovery)
-        FRecovery->Flush();
+    if (!FRecovery)
+        return;
+    FRecovery->RetryNow();
+    FRecovery->Flush();
 }

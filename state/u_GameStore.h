@@ -6,23 +6,20 @@
 // nothing. The store decides which one a start reads, and when a state file may go: never
 // before a newer game is safely in the other file.
 
-#include "state/u_SaveFile.h"
+#include "state/u_RecoveryWriter.h"
 #include "state/u_StateFile.h"
 
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 #include <optional>
-
-class TRecoveryWriter;
 
 class TGameStore : public QObject {
     Q_OBJECT
 public:
-    // Save writes the recovery copy whole (the real disk unless a test gives another).
-    explicit TGameStore(std::function<bool(const QString&, const QByteArray&)> Save = SaveFileWhole);
+    // Disk is how the recovery writer reaches the disk: the real one unless a test gives another.
+    explicit TGameStore(TRecoveryDisk Disk = {});
     // A run that ends without closing (a failed start, a test) keeps the recovery copy current.
     ~TGameStore() override;
 
@@ -37,6 +34,7 @@ public:
     std::optional<TSavedGame> Load();
     // The game as the start built it. The recovery copy takes it over, and only then does the
     // state file the start read go, so that no moment passes with the game in neither file.
+    // Without a state folder nothing is kept, and nothing is said about it.
     void Started(const TSavedGame& Game);
     // The game changed; the recovery copy follows.
     void Changed(const TSavedGame& Game);
@@ -46,7 +44,8 @@ public:
     // The orderly end: the state file holds the game, then the recovery copy goes. When the save
     // fails, the copy stays for the next start.
     void Close(const TSavedGame& Game);
-    // Returns once every game handed over has been written, or its write has failed.
+    // Returns once every game handed over has been written, or its write has failed; a game whose
+    // write failed before is tried once more first, rather than after the writer's wait.
     void Flush();
 
 signals:
@@ -58,7 +57,7 @@ signals:
 private:
     void KeepAside(const QString& Path);
 
-    const std::function<bool(const QString&, const QByteArray&)> FSave;
+    const TRecoveryDisk FDisk;
     std::unique_ptr<TRecoveryWriter> FRecovery;
     bool FFromStateFile = false; // the start read the state file, which goes once the copy is written
     // The state file holds the game as it is now: nothing has changed since it was written.

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "state/u_RecoveryWriter.h"
 
-#include "state/u_SaveFile.h"
-
-#include <QFile>
-
 #include <algorithm>
-#include <chrono>
 
-TRecoveryWriter::TRecoveryWriter(QString Path, TSave Save)
+std::chrono::milliseconds RecoveryRetryDelay(unsigned FailuresInARow)
+{
+    using namespace std::chrono_literals;
+    std::chrono::milliseconds Delay = 250ms;
+    for (unsigned Failure = 1; Failure < FailuresInARow && Delay < 8s; ++Failure)
+        Delay *= 2;
+    return std::min<std::chrono::milliseconds>(Delay, 8s);
+}
+
+TRecoveryWriter::TRecoveryWriter(QString Path, TRecoveryDisk Disk, TOutcome Outcome)
     : FPath(std::move(Path))
-    , FSave(std::move(Save))
+    , FDisk(std::move(Disk))
+    , FOutcome(std::move(Outcome))
 {
     FThread = std::thread([this] { Run(); });
 }
@@ -26,16 +31,24 @@ TRecoveryWriter::~TRecoveryWriter()
         FThread.join();
 }
 
-bool TRecoveryWriter::WriteLocked(const QByteArray& Text)
+// The owner is told outside the locks: it may take its time, and never waits on the writer.
+bool TRecoveryWriter::WriteAndTell(const QByteArray& Text)
 {
-    // A game handed over again after a failed write, or before an older one reached the disk,
-    // may already be there.
-    if (Text == FOnDisk)
-        return true;
-    if (FPath.isEmpty() || !FSave(FPath, Text))
-        return false;
-    FOnDisk = Text;
-    return true;
+    bool Written = false;
+    bool Changed = false;
+    {
+        const std::lock_guard Disk(FDiskLock);
+        // A game handed over again after a failed write, or before an older one reached the
+        // disk, may already be there.
+        Written = Text == FOnDisk || FDisk.Save(FPath, Text);
+        if (Written)
+            FOnDisk = Text;
+        Changed = FFailing == Written;
+        FFailing = !Written;
+    }
+    if (Changed && FOutcome)
+        FOutcome(Written);
+    return Written;
 }
 
 void TRecoveryWriter::Submit(const TSavedGame& Game, const QString& ThenRemove)
@@ -58,14 +71,12 @@ void TRecoveryWriter::Submit(const TSavedGame& Game, const QString& ThenRemove)
 
 void TRecoveryWriter::KeepToRemove()
 {
-    {
-        const std::lock_guard Guard(FLock);
-        FPendingRemove.clear();
-        ++FRemoveEpoch;
-    }
-    // A removal the worker had already decided on happens under the disk lock: once this lock is
-    // ours, it is over, and no later one can come.
-    const std::lock_guard Disk(FDiskLock);
+    std::unique_lock Guard(FLock);
+    FPendingRemove.clear();
+    ++FRemoveEpoch;
+    // The worker decides on a removal under this lock: once the one under way is over, no later
+    // one can come.
+    FSettled.wait(Guard, [this] { return !FRemoving; });
 }
 
 void TRecoveryWriter::Discard()
@@ -77,74 +88,71 @@ void TRecoveryWriter::Discard()
         FPending.reset();
     }
     FWake.notify_all();
+    FSettled.notify_all();
     // The worker may be in the middle of a write; once it has ended no write can re-create the file.
     if (FThread.joinable())
         FThread.join();
     const std::lock_guard Disk(FDiskLock);
-    if (!FPath.isEmpty())
-        QFile::remove(FPath);
-}
-
-void TRecoveryWriter::setOnOutcome(std::function<void(bool Written)> Outcome)
-{
-    const std::lock_guard Guard(FLock);
-    FOutcome = std::move(Outcome);
+    FDisk.Remove(FPath);
 }
 
 void TRecoveryWriter::Flush()
 {
     std::unique_lock Guard(FLock);
-    // A text that failed is tried once more now rather than after the back-off.
-    FRetryNow = FFailed;
+    FSettled.wait(Guard, [this] { return FDiscarded || (!FPending && !FRetryAsked && !FWriting); });
+}
+
+void TRecoveryWriter::RetryNow()
+{
+    {
+        const std::lock_guard Guard(FLock);
+        if (!FFailed || FStopping)
+            return;
+        FRetryAsked = true;
+    }
     FWake.notify_all();
-    FIdle.wait(Guard, [this] { return (!FPending && !FWriting && !FRetryNow) || FStopping; });
 }
 
 void TRecoveryWriter::Run()
 {
-    using namespace std::chrono_literals;
-    // The newest text when its write failed. Such a failure is often brief (on Windows another
-    // program reading the file blocks the rename that commits a save), so it is tried again,
-    // less and less often, until it gets through or a newer game comes.
-    std::optional<QByteArray> Failed;
-    auto Delay = 250ms;
+    // A write's failure is often brief (on Windows another program reading the file blocks the
+    // rename that commits a save), so the newest text is tried again, less and less often, until
+    // it gets through or a newer game comes.
+    unsigned FailuresInARow = 0;
     std::unique_lock Guard(FLock);
     for (;;) {
-        const auto Ready = [this] { return FPending || FStopping || FRetryNow; };
-        if (Failed)
-            FWake.wait_for(Guard, Delay, Ready);
+        const auto Ready = [this] { return FPending || FStopping || FRetryAsked; };
+        const auto Delay = FFailed ? FDisk.RetryDelay(FailuresInARow) : std::nullopt;
+        if (Delay)
+            FWake.wait_for(Guard, *Delay, Ready);
         else
             FWake.wait(Guard, Ready);
-        FRetryNow = false;
-        if (!FPending && (FStopping || !Failed))
-            return;
-        const QByteArray Text = FPending ? *std::exchange(FPending, std::nullopt) : *Failed;
+        FRetryAsked = false;
+        if (!FPending && (FStopping || !FFailed))
+            break;
+        const QByteArray Text = FPending ? *std::exchange(FPending, std::nullopt) : *FFailed;
         QString Remove = std::exchange(FPendingRemove, QString());
         const unsigned Epoch = FRemoveEpoch;
         FWriting = true;
         Guard.unlock();
-        bool Written = false;
-        {
-            const std::lock_guard Disk(FDiskLock);
-            Written = WriteLocked(Text);
-            if (Written && !Remove.isEmpty()) {
-                const std::lock_guard Check(FLock);
-                // The state file may be about to get a newer game than this one: it stays then.
-                if (Epoch == FRemoveEpoch)
-                    QFile::remove(Remove);
-                Remove.clear();
-            }
-        }
+        const bool Written = WriteAndTell(Text);
         Guard.lock();
-        FWriting = false;
+        // The state file may be about to get a newer game than this one: it stays then.
+        if (Written && !Remove.isEmpty() && Epoch == FRemoveEpoch) {
+            FRemoving = true;
+            Guard.unlock();
+            FDisk.Remove(Remove);
+            Guard.lock();
+            FRemoving = false;
+        }
         // A failed write keeps the file to remove for the next text that gets through.
         if (!Written && FPendingRemove.isEmpty() && Epoch == FRemoveEpoch)
             FPendingRemove = Remove;
-        Delay = Written || Failed != Text ? 250ms : std::min(Delay * 2, std::chrono::milliseconds(8s));
-        Failed = Written ? std::nullopt : std::optional(Text);
-        if (FOutcome && FFailed != Failed.has_value())
-            FOutcome(Written);
-        FFailed = Failed.has_value();
-        FIdle.notify_all();
+        FailuresInARow = Written ? 0 : FFailed == Text ? FailuresInARow + 1 : 1;
+        FFailed = Written ? std::nullopt : std::optional(Text);
+        // A RetryNow that came during this attempt asks for another one, unless this one got through.
+        FRetryAsked = FRetryAsked && !Written;
+        FWriting = false;
+        FSettled.notify_all();
     }
 }

@@ -2,6 +2,7 @@
 #include "state/u_StateFile.h"
 
 #include "ledger/u_TPlayer.h"
+#include "state/u_IniText.h"
 #include "state/u_ProfileValue.h"
 #include "state/u_SaveFile.h"
 
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -67,46 +69,6 @@ std::vector<TIniSection> GameSections(const TSavedGame& Game)
         for (int Card = 1; Card <= CardCount; ++Card)
             S.Keys.emplace_back(CardKeys()[Card], Player.Owned[Card] ? True : False);
         Sections.push_back(std::move(S));
-    }
-    return Sections;
-}
-
-// A line of an existing file as the INI reader sees it: a section header, a key, or neither
-// (blank, comment, garbage). Lines are kept byte for byte unless the game replaces their key.
-struct TIniLine {
-    QByteArray Raw;
-    QByteArray Key; // empty unless a key line
-};
-
-struct TExistingSection {
-    QByteArray Name;
-    QByteArray Header; // empty for the keys before the first header
-    std::vector<TIniLine> Lines;
-};
-
-// A section or key name as the INI reader takes it: without the blanks around it, and with
-// %-escapes decoded.
-QByteArray ReaderName(const QByteArray& Raw)
-{
-    return QByteArray::fromPercentEncoding(Raw.trimmed());
-}
-
-std::vector<TExistingSection> ParseIni(const QByteArray& Text)
-{
-    std::vector<TExistingSection> Sections(1);
-    QList<QByteArray> Lines = Text.split('\n');
-    if (!Lines.isEmpty() && Lines.back().isEmpty())
-        Lines.removeLast();
-    for (const QByteArray& Raw : Lines) {
-        const QByteArray Trimmed = Raw.trimmed();
-        const qsizetype Close = Trimmed.indexOf(']');
-        if (Trimmed.startsWith('[') && Close > 0) {
-            Sections.push_back({ReaderName(Trimmed.mid(1, Close - 1)), Raw, {}});
-            continue;
-        }
-        // A comment (";card9=1") names no key of the game, so it needs no rule of its own.
-        const qsizetype Equals = Trimmed.indexOf('=');
-        Sections.back().Lines.push_back({Raw, Equals > 0 ? ReaderName(Trimmed.left(Equals)) : QByteArray()});
     }
     return Sections;
 }
@@ -182,14 +144,27 @@ TStateFileRead InspectStateFile(const QString& Path)
     if (Path.isEmpty() || !QFileInfo(Path).isFile())
         return Read;
     Read.Kind = StateFileKind::Unreadable;
-    if (QFile Probe(Path); !Probe.open(QIODevice::ReadOnly))
+    QFile File(Path);
+    if (!File.open(QIODevice::ReadOnly))
+        return Read;
+    const QByteArray Text = File.readAll();
+    if (File.error() != QFileDevice::NoError)
         return Read;
     TSavedGame& Game = Read.Game;
     const QSettings Ini(Path, QSettings::IniFormat);
+    // Every section is read before a key is looked up. Looked up at once, QSettings reads only
+    // the section whose name comes last before the key's in sort order: a section such as
+    // [player0/notes] would hide the keys of [player0].
+    Ini.allKeys();
     // A count that reads differently with two defaults is missing or no number (an empty file,
-    // text in another encoding, upper-case keys): nobody's game.
+    // text in another encoding, upper-case keys): nobody's game. So is a file that gives the
+    // count twice, of which the reader silently takes one.
     const QVariant Number = Ini.value(QStringLiteral("main/player_num"));
-    Read.Kind = ProfileInt(Number, 0) == ProfileInt(Number, 1) ? StateFileKind::Game : StateFileKind::NoGame;
+    const std::vector<TIniLine> Lines = IniLines(Text);
+    const auto Counts = std::count_if(Lines.begin(), Lines.end(), [](const TIniLine& Line) {
+        return Line.Kind == IniLineKind::Key && Line.Name == QLatin1String("main/player_num");
+    });
+    Read.Kind = ProfileInt(Number, 0) == ProfileInt(Number, 1) && Counts == 1 ? StateFileKind::Game : StateFileKind::NoGame;
     const int Count = std::min(ProfileInt(Number, 1), MaxRestoredPlayers);
     for (int k = 0; k < Count; ++k) {
         const QString Prefix = Section(k) + QLatin1Char('/');
@@ -221,38 +196,55 @@ TSavedGame SavedGame(const std::vector<std::unique_ptr<TPlayer>>& Players, bool 
 QByteArray StateText(const TSavedGame& Game, const QByteArray& Existing)
 {
     const std::vector<TIniSection> Ours = GameSections(Game);
-    std::vector<bool> Written(Ours.size(), false);
+    const std::vector<TIniLine> Lines = IniLines(Existing);
+    // Every line that gives one of the game's keys goes, wherever it stands and however it names
+    // the key: the game's value must be the one the reader finds.
+    QSet<QString> OurKeys;
+    if (!Lines.empty())
+        for (const TIniSection& S : Ours)
+            for (const auto& Key : S.Keys)
+                OurKeys.insert(QString::fromLatin1(S.Name + '/' + Key.first));
+    // A section's keys go after the last line of the first part of the file that it heads.
+    constexpr std::size_t None = -1;
+    std::vector<std::size_t> After(Ours.size(), None);
+    std::size_t Heading = None;
+    for (std::size_t i = 0; i < Lines.size(); ++i) {
+        if (Lines[i].Kind == IniLineKind::Section) {
+            const auto Own = std::find_if(Ours.begin(), Ours.end(), [&](const TIniSection& S) {
+                return Lines[i].Name == QString::fromLatin1(S.Name + '/');
+            });
+            Heading = Own != Ours.end() && After[Own - Ours.begin()] == None ? std::size_t(Own - Ours.begin()) : None;
+        }
+        if (Heading != None)
+            After[Heading] = i;
+    }
     QByteArray Out;
     Out.reserve(Existing.size() + qsizetype(Ours.size()) * 1024);
-    for (const TExistingSection& Old : ParseIni(Existing)) {
-        const auto Own = std::find_if(Ours.begin(), Ours.end(), [&](const TIniSection& S) { return S.Name == Old.Name; });
-        const bool IsOurs = !Old.Header.isEmpty() && Own != Ours.end();
-        if (!Old.Header.isEmpty())
-            Out += Old.Header + '\n';
-        // The game's keys go after the section's last line that is not blank, once per section
-        // name; older copies of them, here or in a repeated section, are dropped.
-        qsizetype End = qsizetype(Old.Lines.size());
-        while (End > 0 && Old.Lines[End - 1].Raw.trimmed().isEmpty())
-            --End;
-        for (qsizetype i = 0; i < qsizetype(Old.Lines.size()); ++i) {
-            const TIniLine& Line = Old.Lines[i];
-            if (IsOurs && i == End && !Written[Own - Ours.begin()]) {
-                AppendKeys(Out, *Own);
-                Written[Own - Ours.begin()] = true;
-            }
-            const bool Replaced = IsOurs && !Line.Key.isEmpty() &&
-                                  std::any_of(Own->Keys.begin(), Own->Keys.end(), [&](const auto& K) { return K.first == Line.Key; });
-            if (!Replaced)
-                Out += Line.Raw + '\n';
+    qsizetype Pos = 0;
+    for (std::size_t i = 0; i < Lines.size(); ++i) {
+        const TIniLine& Line = Lines[i];
+        if (Line.Kind == IniLineKind::Key && OurKeys.contains(Line.Name)) {
+            // The blank lines and comments before it stay; its indent and its comment go with it.
+            qsizetype Indent = Line.Start;
+            while (Indent > Pos && (Existing[Indent - 1] == ' ' || Existing[Indent - 1] == '\t'))
+                --Indent;
+            Out += QByteArrayView(Existing).sliced(Pos, Indent - Pos);
+        } else {
+            Out += QByteArrayView(Existing).sliced(Pos, Line.Next - Pos);
+            Out += Line.Closer;
         }
-        if (IsOurs && !Written[Own - Ours.begin()]) {
-            AppendKeys(Out, *Own);
-            Written[Own - Ours.begin()] = true;
-        }
+        Pos = Line.Next;
+        for (std::size_t s = 0; s < Ours.size(); ++s)
+            if (After[s] == i)
+                AppendKeys(Out, Ours[s]);
     }
+    Out += QByteArrayView(Existing).sliced(Pos);
     for (std::size_t s = 0; s < Ours.size(); ++s) {
-        if (Written[s])
+        if (After[s] != None)
             continue;
+        // After a comment without a line end, and a blank line before the section.
+        if (!Out.isEmpty() && !Out.endsWith('\n') && !Out.endsWith('\r'))
+            Out += '\n';
         if (!Out.isEmpty() && !Out.endsWith("\n\n"))
             Out += '\n';
         Out.append('[').append(Ours[s].Name).append("]\n");

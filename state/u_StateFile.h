@@ -60,7 +60,7 @@ std::optional<TSavedGame> ReadStateFile(const QString& Path);
 enum class StateFileKind {
     Missing,    // no regular file there (nothing, a folder, a FIFO ...)
     Unreadable, // a regular file that cannot be opened or read
-    NoGame,     // readable, but [main] has no player_num that reads as an integer
+    NoGame,     // readable, but [main] has no player_num that reads as an integer, or more than one
     Game,       // a usable game
 };
 struct TStateFileRead {

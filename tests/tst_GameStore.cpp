@@ -3,10 +3,10 @@
 // between it and the state file, and neither odd nor unreadable files lose a game or block
 // the start or the close.
 
+#include "FakeDisk.h"
 #include "Fixture.h"
 
 #include "state/u_GameStore.h"
-#include "state/u_RecoveryWriter.h"
 #include "state/u_StateFile.h"
 
 #include <QAccessible>
@@ -297,30 +297,36 @@ void TestGameStore::sessionSaveThenChangeThenClose()
     QVERIFY(!QFile::exists(Home.RecoveryFile()));
 }
 
-// The close saves the state file while the writer may still have to remove the older one that a
-// session save left: that removal must not take the new file.
+// The state file that a start read goes once the recovery copy holds the game. A save of the
+// state file while that write is still under way (a session save, a close) must keep the new
+// file: the removal asked for before it is dropped. The write is held on a latch, so that the
+// save comes exactly then.
 void TestGameStore::stateFileSavedAfterAnAskedRemovalStays()
 {
-    const QString Folder = QFileInfo(Home.StateFile()).path();
-    const QString Recovery = Folder + QStringLiteral("/writer-recovery.ini");
-    const QString State = Folder + QStringLiteral("/writer-state.ini");
-    Put(State, PotteryGame);
-    const auto Older = ReadStateFile(State);
-    QVERIFY(Older);
-    TSavedGame Newer = *Older;
-    Newer.Players[0].Credits[0] = 40;
-    for (int Round = 0; Round < 20; ++Round) {
-        {
-            TRecoveryWriter Writer(Recovery);
-            // The first game keeps the worker busy; the second, with its removal, waits behind it.
-            Writer.Submit(*Older);
-            Writer.Submit(Newer, State);
-            Writer.KeepToRemove();
-            Put(State, CoinageGame);
-        }
-        QCOMPARE(FileContents(State), CoinageGame);
-        QCOMPARE(ReadStateFile(Recovery), Newer);
+    EndProgram();
+    QFile::remove(Home.RecoveryFile());
+    Put(Home.StateFile(), StateText(Game(1)));
+    FakeDisk Disk;
+    {
+        TGameStore Store(Disk.Seams());
+        QCOMPARE(Store.Load(), Game(1));
+        Disk.HoldNextSave();
+        Store.Started(Game(1));
+        Disk.AwaitHeldSave();
+        Store.Save(Game(2));
+        Disk.Release();
+        Store.Flush();
+        QCOMPARE(Disk.Log(), QStringList{"save 1"});
+        // Bytes, not QSettings: it would take the file it read at the start for this one.
+        QCOMPARE(FileContents(Home.StateFile()), StateText(Game(2)));
     }
+    // Without the save, the same start removes the state file once the copy is written.
+    Put(Home.StateFile(), StateText(Game(1)));
+    TGameStore Store(Disk.Seams());
+    QCOMPARE(Store.Load(), Game(1));
+    Store.Started(Game(1));
+    Store.Flush();
+    QCOMPARE(Disk.Log(), (QStringList{"save 1", "save 1", "remove state.ini"}));
 }
 
 void TestGameStore::unreadableStateFileIsKeptAside()
@@ -370,6 +376,11 @@ void TestGameStore::stateFileWithoutAGameIsKeptAside_data()
     QTest::newRow("upper-case keys") << QByteArray("[MAIN]\nPLAYER_NUM=1\n") << true << 16;
     QTest::newRow("empty file") << QByteArray() << true << 16;
     QTest::newRow("count no number, no recovery file") << QByteArray("[main]\nplayer_num=abc\n[player0]\ncard9=1\n") << false << 9;
+    // The reader would silently take one of the two counts.
+    QTest::newRow("count given twice") << QByteArray("[main]\nplayer_num=2\n[player0]\ncard9=1\n[main]\nplayer_num=1\n") << true
+                                       << 16;
+    QTest::newRow("count given twice, no recovery file")
+        << QByteArray("[main]\nplayer_num=2\n[player0]\ncard9=1\n[main]\nplayer_num=1\n") << false << 9;
 }
 
 void TestGameStore::stateFileWithoutAGameIsKeptAside()

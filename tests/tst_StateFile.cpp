@@ -5,11 +5,13 @@
 #include "Fixture.h"
 
 #include "state/u_GameStore.h"
+#include "state/u_IniText.h"
 #include "state/u_ProfileValue.h"
 #include "state/u_StateFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
@@ -37,6 +39,8 @@ private slots:
     void roundTripKeepsOwnedCardsCreditsAndLock();
     void damagedFiles_data();
     void damagedFiles();
+    void fileWithoutAGame_data();
+    void fileWithoutAGame();
     void restoreShowsWhatCardByCardRestoringShows_data();
     void restoreShowsWhatCardByCardRestoringShows();
     void savedOncePerRun();
@@ -290,6 +294,9 @@ void TestStateFile::damagedFiles_data()
     QTest::newRow("CRLF line ends") << QByteArray("[main]\r\nplayer_num=1\r\npurchase_lock=1\r\n[player0]\r\n"
                                                   "card9=1\r\nbonus_cra=10\r\n")
                                     << 1 << true << GroupCredits{0, 0, 10, 0, 0} << QList<int>{9};
+    // The reader reads every section first: [player0/a] sorts before player0/card9 and once hid it.
+    QTest::newRow("a section below a player's") << QByteArray("[player0]\ncard9=1\n[player0/a]\nx=1\n") << 1 << false
+                                                << GroupCredits{} << QList<int>{9};
     QTest::newRow("a list where a number belongs") << QByteArray("[main]\nplayer_num=2,3\n") << 1 << false
                                                    << GroupCredits{} << QList<int>{};
 }
@@ -317,6 +324,44 @@ void TestStateFile::damagedFiles()
         QCOMPARE(Main->Players()[k]->Credits(), GroupCredits{});
     Main->Store().Flush();
     QVERIFY(!QFile::exists(Home.StateFile()));
+}
+
+void TestStateFile::fileWithoutAGame_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("game"); // a usable game, not a file to keep aside
+    QTest::newRow("a count") << QByteArray("[main]\nplayer_num=1\n") << true;
+    QTest::newRow("empty file") << QByteArray() << false;
+    QTest::newRow("count no number") << QByteArray("[main]\nplayer_num=abc\n") << false;
+    QByteArray Utf16;
+    for (const char Byte : QByteArray("[main]\nplayer_num=1\n"))
+        Utf16.append(Byte).append('\0');
+    QTest::newRow("UTF-16") << Utf16 << false;
+#ifndef Q_OS_WIN
+    // Windows' reader compares names without case.
+    QTest::newRow("upper-case keys") << QByteArray("[MAIN]\nPLAYER_NUM=1\n") << false;
+#endif
+    // The reader would silently take one of two counts.
+    QTest::newRow("count given twice") << QByteArray("[main]\nplayer_num=1\nplayer_num=1\n") << false;
+    QTest::newRow("count twice, in a repeated section")
+        << QByteArray("[main]\nplayer_num=1\n[player0]\ncard9=1\n[main]\nplayer_num=2\n") << false;
+    QTest::newRow("count twice, once before any section") << QByteArray("main/player_num=1\n[main]\nplayer_num=1\n") << false;
+    QTest::newRow("count twice, once in [General]") << QByteArray("[General]\nmain\\player_num=1\n[main]\nplayer_num=1\n")
+                                                    << false;
+    QTest::newRow("count twice, once with an escaped name") << QByteArray("[main]\nplayer_num=1\nplayer%5Fnum=1\n") << false;
+    QTest::newRow("count before any section only") << QByteArray("main/player_num=2\n") << true;
+    // Text that only looks like a second count.
+    QTest::newRow("a second count in a quoted value") << QByteArray("[main]\nplayer_num=1\nnote=\"\nplayer_num=2\n\"\n") << true;
+    QTest::newRow("a second count in a comment") << QByteArray("[main]\nplayer_num=1\n;player_num=2\n") << true;
+    QTest::newRow("a second count below [main]") << QByteArray("[main]\nplayer_num=1\n[main/x]\nplayer_num=2\n") << true;
+}
+
+void TestStateFile::fileWithoutAGame()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, game);
+    WriteStateFile(contents);
+    QCOMPARE(InspectStateFile(Home.StateFile()).Kind, game ? StateFileKind::Game : StateFileKind::NoGame);
 }
 
 namespace {
@@ -568,6 +613,28 @@ void TestStateFile::textKeepsWhatIsNotTheGames_data()
     QTest::newRow("a spaced section name") << QByteArray("[ player0 ]\ncard9=0\n") << QByteArrayList{};
     QTest::newRow("an escaped key in a repeated section")
         << QByteArray("[player0]\ncard1=1\n[player0]\ncard%39=0\n") << QByteArrayList{};
+    QTest::newRow("keys of the game outside their sections")
+        << QByteArray("main/player_num=5\n[General]\nplayer0\\card9=0\nkept=1\n") << QByteArrayList{"[General]\n", "kept=1\n"};
+    QTest::newRow("a section below a player's") << QByteArray("[player0]\ncard9=0\n[player0/a]\nwho=Ann\n")
+                                                 << QByteArrayList{"[player0/a]\nwho=Ann\n"};
+    QTest::newRow("a quoted value running over lines like the game's keys")
+        << QByteArray("[main]\nnote=\"a\nplayer_num=9\n[player0]\n\"\nplayer_num=4\n")
+        << QByteArrayList{"note=\"a\nplayer_num=9\n[player0]\n\"\n"};
+    QTest::newRow("a line end escaped with a backslash") << QByteArray("[notes]\nwho=Ann\\\nplayer_num=9\n[main]\n")
+                                                         << QByteArrayList{"who=Ann\\\nplayer_num=9\n"};
+    QTest::newRow("a comment after a key of the game") << QByteArray("[main]\nplayer_num=5 ; five\n; kept\n")
+                                                       << QByteArrayList{"; kept\n"};
+    QTest::newRow("a byte order mark") << QByteArray("\xEF\xBB\xBF[main]\nplayer_num=5\n") << QByteArrayList{"\xEF\xBB\xBF[main]\n"};
+    // The text stops inside a line: what closes it keeps its value, and the game starts a line
+    // of its own instead of running on into it.
+    QTest::newRow("a comment without a line end at the end") << QByteArray("[main]\nwho=Ann ;x") << QByteArrayList{"who=Ann ;x\n"};
+    QTest::newRow("a comment line without a line end at the end") << QByteArray("[notes]\nwho=Ann\n; x")
+                                                                  << QByteArrayList{"who=Ann\n; x\n"};
+    QTest::newRow("an open quote at the end") << QByteArray("[main]\nwho=\"Ann") << QByteArrayList{"who=\"Ann\"\n"};
+    QTest::newRow("a backslash at the end") << QByteArray("[main]\nwho=Ann\\") << QByteArrayList{"who=Ann\\\n\n"};
+    QTest::newRow("an escaped CR at the end") << QByteArray("[main]\nwho=Ann\\\r") << QByteArrayList{"who=Ann\\\r\n\n"};
+    QTest::newRow("the game's section at the end, in an open quote")
+        << QByteArray("[main]\"x") << QByteArrayList{"[main]\"x\"\n"};
 }
 
 void TestStateFile::textKeepsWhatIsNotTheGames()
@@ -584,9 +651,15 @@ void TestStateFile::textKeepsWhatIsNotTheGames()
     for (const QByteArray& Piece : kept)
         QVERIFY2(Text.contains(Piece), Piece.constData());
     // Every key of the game once, with the game's value, wherever the old ones stood.
-    QCOMPARE(Text.count("player_num"), 1);
-    QCOMPARE(Text.count("\ncard9="), 2);
+    const std::vector<TIniLine> Lines = IniLines(Text);
+    const auto Given = [&](const char* Name) {
+        return std::count_if(Lines.begin(), Lines.end(),
+                             [&](const TIniLine& Line) { return Line.Kind == IniLineKind::Key && Line.Name == QLatin1String(Name); });
+    };
+    for (const char* Key : {"main/player_num", "main/purchase_lock", "player0/card9", "player1/card9", "player1/bonus_sci"})
+        QVERIFY2(Given(Key) == 1, Key);
     WriteStateFile(Text);
+    QCOMPARE(InspectStateFile(Home.StateFile()).Kind, StateFileKind::Game);
     QCOMPARE(ReadStateFile(Home.StateFile()), Game);
     const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
     QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
@@ -647,6 +720,10 @@ void TestStateFile::noUsableHomeKeepsNoState()
         QCOMPARE(StateFilePath(QStringLiteral("state.ini")), QString());
         StartProgram();
         QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+        // Keeping no state is no trouble to tell the user about.
+        Main->Store().Flush();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(!Main->findChild<QMessageBox*>(QStringLiteral("boxTrouble")));
         Main->close();
         EndProgram();
     }
