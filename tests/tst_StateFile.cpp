@@ -622,6 +622,9 @@ void TestStateFile::textKeepsWhatIsNotTheGames_data()
         << QByteArrayList{"note=\"a\nplayer_num=9\n[player0]\n\"\n"};
     QTest::newRow("a line end escaped with a backslash") << QByteArray("[notes]\nwho=Ann\\\nplayer_num=9\n[main]\n")
                                                          << QByteArrayList{"who=Ann\\\nplayer_num=9\n"};
+    // "[main/" names main//, whose purchase_lock is not the game's.
+    QTest::newRow("a section named below [main], CR line ends")
+        << QByteArray("[main]\r[main/\nplam=-6\r\npurchase_lock=0x\r\n") << QByteArrayList{"[main/\nplam=-6\r\npurchase_lock=0x\r\n"};
     QTest::newRow("a comment after a key of the game") << QByteArray("[main]\nplayer_num=5 ; five\n; kept\n")
                                                        << QByteArrayList{"; kept\n"};
     QTest::newRow("a byte order mark") << QByteArray("\xEF\xBB\xBF[main]\nplayer_num=5\n") << QByteArrayList{"\xEF\xBB\xBF[main]\n"};
