@@ -73,7 +73,10 @@ TStateFileRead InspectStateFile(const QString& Path);
 TSavedGame SavedGame(const std::vector<std::unique_ptr<TPlayer>>& Players, bool PurchaseLock);
 
 // The file's text for Game, written into Existing (the text of a file already there): the keys the
-// game names get its values, every other line, key and section of Existing stays as it was.
+// game names get its values, every other line, key and section of Existing stays as it was. Keys
+// and sections are recognised as the reader recognises them (state/u_IniText.h): a line that
+// gives one of the game's keys goes however it names it, and a last line that the text stops
+// inside is closed, its value unchanged, so that the game's keys cannot run on into it.
 QByteArray StateText(const TSavedGame& Game, const QByteArray& Existing = {});
 
 // Writes Game into the file at Path, keeping every other key already there, whole or not at all.
