@@ -4,6 +4,7 @@
 #include "ledger/u_TPlayer.h"
 #include "state/u_ProfileValue.h"
 #include "state/u_SaveFile.h"
+#include "state/u_TextValue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,11 +31,23 @@ QString CardKey(int Card)
     return QStringLiteral("card") + QString::number(Card);
 }
 
-// One section of the text to write: its name and its keys with their values, in order.
+// One section of the text to write: its name and its keys with their values, in order, and the
+// keys of the game that it has no value for, which go from an existing file.
 struct TIniSection {
     QByteArray Name;
     std::vector<std::pair<QByteArray, QByteArray>> Keys;
+    std::vector<QByteArray> Dropped;
 };
+
+// A value the game may lack (a player's name): written when there is one, dropped otherwise, so
+// that an older value cannot come back.
+void AddOptional(TIniSection& Section, const QByteArray& Key, const QByteArray& Value)
+{
+    if (Value.isEmpty())
+        Section.Dropped.push_back(Key);
+    else
+        Section.Keys.emplace_back(Key, Value);
+}
 
 // The game's text is made after every change, on the user-interface thread: its keys and the two
 // boolean values are made once and then shared, not allocated again for every line.
@@ -66,6 +79,8 @@ std::vector<TIniSection> GameSections(const TSavedGame& Game)
         // Booleans are written as the integers 1 and 0, which every profile reader understands.
         for (int Card = 1; Card <= CardCount; ++Card)
             S.Keys.emplace_back(CardKeys()[Card], Player.Owned[Card] ? True : False);
+        AddOptional(S, "name", TextValue(Player.Name));
+        AddOptional(S, "colour", TableColourWord(Player.Colour).toLatin1());
         Sections.push_back(std::move(S));
     }
     return Sections;
@@ -198,6 +213,8 @@ TStateFileRead InspectStateFile(const QString& Path)
             Player.Owned[Card] = ProfileBool(Ini.value(Prefix + CardKey(Card)), false);
         for (int g = 0; g < GroupCount; ++g)
             Player.Credits[g] = ProfileInt(Ini.value(Prefix + QLatin1String(CreditKeys[g])), 0);
+        Player.Name = KeptName(TextOfValue(Ini.value(Prefix + QStringLiteral("name"))));
+        Player.Colour = TableColourNamed(Ini.value(Prefix + QStringLiteral("colour")).toString());
         Game.Players.push_back(Player);
     }
     Game.PurchaseLock = ProfileBool(Ini.value(QStringLiteral("main/purchase_lock")), false);
@@ -213,6 +230,8 @@ TSavedGame SavedGame(const std::vector<std::unique_ptr<TPlayer>>& Players, bool 
         Saved.Credits = Player->Credits();
         for (int Card = 1; Card <= CardCount; ++Card)
             Saved.Owned[Card] = Player->Card_bought(Card);
+        Saved.Name = Player->Name();
+        Saved.Colour = Player->Colour();
         Game.Players.push_back(Saved);
     }
     return Game;
@@ -241,7 +260,8 @@ QByteArray StateText(const TSavedGame& Game, const QByteArray& Existing)
                 Written[Own - Ours.begin()] = true;
             }
             const bool Replaced = IsOurs && !Line.Key.isEmpty() &&
-                                  std::any_of(Own->Keys.begin(), Own->Keys.end(), [&](const auto& K) { return K.first == Line.Key; });
+                                  (std::any_of(Own->Keys.begin(), Own->Keys.end(), [&](const auto& K) { return K.first == Line.Key; }) ||
+                                   std::find(Own->Dropped.begin(), Own->Dropped.end(), Line.Key) != Own->Dropped.end());
             if (!Replaced)
                 Out += Line.Raw + '\n';
         }

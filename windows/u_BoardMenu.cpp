@@ -11,6 +11,11 @@
 #include <QTabWidget>
 #include <QTimer>
 
+bool OpensContextMenu(const QKeyEvent& Key)
+{
+    return Key.key() == Qt::Key_Menu || (Key.key() == Qt::Key_F10 && Key.modifiers() == Qt::ShiftModifier);
+}
+
 TBoardMenu::TBoardMenu(QTabWidget* Tabs)
     : QObject(Tabs)
     , FTabs(Tabs)
@@ -58,8 +63,7 @@ bool TBoardMenu::eventFilter(QObject* Watched, QEvent* Event)
         return true;
     }
     // Key presses go to the focused widget, here a card.
-    const auto* Key = static_cast<QKeyEvent*>(Event);
-    if (Key->key() != Qt::Key_Menu && !(Key->key() == Qt::Key_F10 && Key->modifiers() == Qt::ShiftModifier))
+    if (!OpensContextMenu(*static_cast<QKeyEvent*>(Event)))
         return false;
     Popup(Widget->mapToGlobal(Widget->rect().center()));
     return true;

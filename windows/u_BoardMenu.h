@@ -11,10 +11,14 @@
 #include <functional>
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QPoint;
 class QTabWidget;
 class QWidget;
+
+// The keys that open a context menu for the focused widget: the Menu key and Shift+F10.
+bool OpensContextMenu(const QKeyEvent& Key);
 
 class TBoardMenu : public QObject {
     Q_OBJECT

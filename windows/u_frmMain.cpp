@@ -6,6 +6,7 @@
 #include "board/u_FocusFrame.h"
 #include "state/u_GameStore.h"
 #include "windows/u_GameCommands.h"
+#include "windows/u_PlayerTabs.h"
 #include "windows/u_PointSlider.h"
 #include "windows/u_Shutdown.h"
 #include "windows/u_TroubleNotice.h"
@@ -76,6 +77,7 @@ void TfrmMain::FormCreate()
     FStore = std::make_unique<TGameStore>();
     FGame = std::make_unique<TGame>(static_cast<TGamePages*>(this));
     Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); });
+    PlayerTabs = new TPlayerTabs(tacMain, *FGame);
 
     // The tab bar itself is the stop, after the slider and the menu button beside it, and the
     // page's credit bar and cards follow it. The tab widget would forward its focus to the bar
@@ -174,6 +176,7 @@ void TfrmMain::ShowGame()
     // The slider follows the current player, so that it never shows a treasury nobody has.
     ShowTreasury(FGame->CurrentPlayer()->Treasury());
     Commands->ShowHistory();
+    PlayerTabs->Show();
 }
 
 void TfrmMain::ShowTreasury(int Treasury)

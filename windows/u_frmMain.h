@@ -19,6 +19,7 @@ class TDM;
 class TGameCommands;
 class TGameStore;
 class TPagesOutOfSight;
+class TPlayerTabs;
 class TPointSlider;
 class TfrmBonus;
 class TfrmInfo;
@@ -102,4 +103,5 @@ private:
     TfrmInfo* frmInfo = nullptr;
     TfrmBonus* frmBonus = nullptr;
     TGameCommands* Commands = nullptr;
+    TPlayerTabs* PlayerTabs = nullptr;
 };

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "windows/u_PlayerTabs.h"
+
+#include "ledger/u_TGame.h"
+#include "windows/u_BoardMenu.h"
+#include "windows/u_PlayerMenu.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QTabBar>
+#include <QTabWidget>
+
+TPlayerTabs::TPlayerTabs(QTabWidget* Tabs, TGame& Game)
+    : QObject(Tabs)
+    , FTabs(Tabs)
+    , FGame(Game)
+{
+    Tabs->tabBar()->installEventFilter(this);
+    // Names make tabs wide: they give up the end of the name before the scroll arrows come, and
+    // the number, in front, stays.
+    Tabs->setElideMode(Qt::ElideRight);
+}
+
+void TPlayerTabs::Show()
+{
+    QTabBar* Bar = FTabs->tabBar();
+    const QColor Edge = Bar->palette().color(QPalette::WindowText);
+    for (int i = 0; i < Bar->count(); ++i) {
+        const TPlayer* Player = FGame.PlayerAt(i);
+        if (!Player)
+            break;
+        const QString Number = QString::number(Player->Player());
+        const QString Name = Player->Name();
+        // An ampersand in a name is shown, not taken for a shortcut mark.
+        const QString Text = Name.isEmpty() ? Number : Number + QLatin1Char(' ') + QString(Name).replace(QLatin1Char('&'), QLatin1String("&&"));
+        if (Bar->tabText(i) != Text)
+            Bar->setTabText(i, Text);
+        const QString Spoken = QStringLiteral("Player ") + Number + (Name.isEmpty() ? QString() : QStringLiteral(", ") + Name);
+        if (Bar->accessibleTabName(i) != Spoken)
+            Bar->setAccessibleTabName(i, Spoken);
+        // The swatch is made again only when the colour changed.
+        const int Colour = int(Player->Colour());
+        if (Bar->tabData(i).toInt() != Colour) {
+            Bar->setTabIcon(i, ColourSwatch(Player->Colour(), Edge));
+            Bar->setTabData(i, Colour);
+        }
+        // The whole name, which a narrow tab cuts short, and the colour in words.
+        QString Tip = Name.isEmpty() ? QString() : Spoken;
+        if (Player->Colour() != TableColour::None)
+            Tip = Spoken + QStringLiteral(", ") + TableColourWord(Player->Colour());
+        if (Bar->tabToolTip(i) != Tip)
+            Bar->setTabToolTip(i, Tip);
+    }
+}
+
+// The keyboard opens the menu of the tab shown, below it; the mouse that of the tab clicked.
+bool TPlayerTabs::eventFilter(QObject* Watched, QEvent* Event)
+{
+    auto* Bar = static_cast<QTabBar*>(Watched);
+    int Index = -1;
+    QPoint At;
+    if (Event->type() == QEvent::ContextMenu && static_cast<QContextMenuEvent*>(Event)->reason() == QContextMenuEvent::Mouse) {
+        const auto* Menu = static_cast<QContextMenuEvent*>(Event);
+        Index = Bar->tabAt(Menu->pos());
+        At = Menu->globalPos();
+    } else if (Event->type() == QEvent::KeyPress && OpensContextMenu(*static_cast<QKeyEvent*>(Event))) {
+        Index = Bar->currentIndex();
+        At = Bar->mapToGlobal(Bar->tabRect(Index).bottomLeft());
+    }
+    if (Index < 0)
+        return false;
+    PopupPlayerMenu(Bar, FGame, Index, At);
+    return true;
+}
