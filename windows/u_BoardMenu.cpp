@@ -16,6 +16,21 @@ bool OpensContextMenu(const QKeyEvent& Key)
     return Key.key() == Qt::Key_Menu || (Key.key() == Qt::Key_F10 && Key.modifiers() == Qt::ShiftModifier);
 }
 
+MenuAsked MenuRequest(const QEvent& Event, QPoint* Pointer)
+{
+    if (Event.type() == QEvent::ContextMenu) {
+        const auto& Menu = static_cast<const QContextMenuEvent&>(Event);
+        // A keyboard's request arrives as the key itself.
+        if (Menu.reason() != QContextMenuEvent::Mouse)
+            return MenuAsked::Nothing;
+        *Pointer = Menu.pos();
+        return MenuAsked::ForPointer;
+    }
+    if (Event.type() == QEvent::KeyPress && OpensContextMenu(static_cast<const QKeyEvent&>(Event)))
+        return MenuAsked::ForFocus;
+    return MenuAsked::Nothing;
+}
+
 TBoardMenu::TBoardMenu(QTabWidget* Tabs)
     : QObject(Tabs)
     , FTabs(Tabs)

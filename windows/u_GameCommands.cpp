@@ -6,6 +6,7 @@
 #include "windows/u_GameFileCommands.h"
 #include "windows/u_MenuButton.h"
 #include "windows/u_PrintCommands.h"
+#include "windows/u_frmScoreboard.h"
 #include "windows/u_WindowFrame.h"
 
 #include <QAction>
@@ -35,6 +36,14 @@ TGameCommands::TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std
     connect(actRedo, &QAction::triggered, this, &TGameCommands::RedoStep);
     BoardMenu->AddEntry(actUndo);
     BoardMenu->AddEntry(actRedo);
+
+    // Beside the main window, for the whole table to read; a row chosen there shows that player.
+    auto* Scoreboard = new TfrmScoreboard(Window, Game);
+    connect(Scoreboard, &TfrmScoreboard::PlayerChosen, Tabs, &QTabWidget::setCurrentIndex);
+    QAction* actScoreboard = AddWindowAction(Window, "actScoreboard", QStringLiteral("Scoreboard"), {QKeySequence(Qt::CTRL | Qt::Key_T)});
+    connect(actScoreboard, &QAction::triggered, Scoreboard, &TfrmScoreboard::ShowBeside);
+    BoardMenu->AddSeparator();
+    BoardMenu->AddEntry(actScoreboard);
 
     FFiles = new TGameFileCommands(Window, Game);
     auto* Printing = new TPrintCommands(Window, Game);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The game's commands that have no button of their own: both basket fills, undo and redo, the
-// game files (save a copy, open) and the price lists (print, PDF). Each is an action of the main
+// scoreboard, the game files (save a copy, open) and the price lists (print, PDF). Each is an action of the main
 // window, so its shortcut works wherever the focus is in the window, and an entry of the game's
 // menu, which the board's context menu and the menu button beside the tabs open. Undo and redo
 // name the step they would take back or do again.

@@ -5,8 +5,6 @@
 #include "windows/u_BoardMenu.h"
 #include "windows/u_PlayerMenu.h"
 
-#include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -57,18 +55,13 @@ void TPlayerTabs::Show()
 bool TPlayerTabs::eventFilter(QObject* Watched, QEvent* Event)
 {
     auto* Bar = static_cast<QTabBar*>(Watched);
-    int Index = -1;
-    QPoint At;
-    if (Event->type() == QEvent::ContextMenu && static_cast<QContextMenuEvent*>(Event)->reason() == QContextMenuEvent::Mouse) {
-        const auto* Menu = static_cast<QContextMenuEvent*>(Event);
-        Index = Bar->tabAt(Menu->pos());
-        At = Menu->globalPos();
-    } else if (Event->type() == QEvent::KeyPress && OpensContextMenu(*static_cast<QKeyEvent*>(Event))) {
-        Index = Bar->currentIndex();
-        At = Bar->mapToGlobal(Bar->tabRect(Index).bottomLeft());
-    }
+    QPoint Pointer;
+    const MenuAsked Asked = MenuRequest(*Event, &Pointer);
+    if (Asked == MenuAsked::Nothing)
+        return false;
+    const int Index = Asked == MenuAsked::ForPointer ? Bar->tabAt(Pointer) : Bar->currentIndex();
     if (Index < 0)
         return false;
-    PopupPlayerMenu(Bar, FGame, Index, At);
+    PopupPlayerMenu(Bar, FGame, Index, Bar->mapToGlobal(Asked == MenuAsked::ForPointer ? Pointer : Bar->tabRect(Index).bottomLeft()));
     return true;
 }
