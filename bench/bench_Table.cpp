@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The table's views of an 18-player game, offscreen: the scoreboard's update after a Confirm in
-// the main window, and a whole Confirm with and without the scoreboard open.
+// the main window, a whole Confirm with and without the scoreboard open, and a change of zoom.
 
 #include "../tests/Fixture.h"
 
 #include "ledger/u_TGame.h"
 #include "state/u_GameStore.h"
 #include "windows/u_ScoreModel.h"
+#include "windows/u_Zoom.h"
 
 #include <QAction>
 #include <QFile>
@@ -113,5 +114,23 @@ void ConfirmBeside(benchmark::State& State)
     }
 }
 BENCHMARK(ConfirmBeside)->ArgName("scoreboard")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A zoom from 100 to 150 % or back, taking turns, the main window repainted. Pages: 1, only the
+// page shown has its card buttons, as after a start; 18, every page has been seen and has them.
+void ZoomChange(benchmark::State& State)
+{
+    TTable Table;
+    auto* Tabs = Child<QTabWidget>(&Table.App.Main, QStringLiteral("tacMain"));
+    for (int Page = 0; Page < State.range(0); ++Page)
+        Tabs->setCurrentIndex(Page);
+    TZoom* Zoom = Table.App.Main.findChild<TZoom*>();
+    if (!Zoom->Fits(150))
+        State.SkipWithError("the screen is too small for 150 %");
+    for (auto _ : State) {
+        Zoom->ZoomTo(Zoom->Percent() == 100 ? 150 : 100);
+        Table.App.Main.repaint();
+    }
+}
+BENCHMARK(ZoomChange)->ArgName("pages")->Arg(1)->Arg(18)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "board/u_FaceColours.h"
 #include "board/u_FitLabel.h"
 #include "board/u_FocusFrame.h"
+#include "board/u_ZoomStyle.h"
 #include "catalogue/u_Const.h"
 #include "catalogue/u_Function.h"
 
@@ -233,7 +234,7 @@ void PaintCardFace(TCardButton* Button, quint8 Scheme)
     // The button is the label's buddy, so the label shows the text as the button would: the
     // doubled ampersand of "Drama && Poetry" reads as one.
     Label->setBuddy(Button);
-    Label->setContentsMargins(FaceMargin, 0, FaceMargin, 0);
+    Label->setContentsMargins(Zoomed(FaceMargin), 0, Zoomed(FaceMargin), 0);
     Label->setGeometry(Button->rect());
     Label->setFont(FaceFont(Label->font(), Label->contentsRect().size()));
 

@@ -69,10 +69,12 @@ std::vector<TIniSection> GameSections(const TSavedGame& Game)
     std::vector<TIniSection> Sections;
     Sections.reserve(Game.Players.size() + 1);
     Sections.push_back({"main", {{"player_num", QByteArray::number(qsizetype(Game.Players.size()))},
-                                 {"purchase_lock", Game.PurchaseLock ? True : False}}});
+                                 {"purchase_lock", Game.PurchaseLock ? True : False}},
+                        {}});
+    AddOptional(Sections.back(), "zoom", Game.Zoom == 100 ? QByteArray() : QByteArray::number(Game.Zoom));
     for (int k = 0; k < int(Game.Players.size()); ++k) {
         const TSavedPlayer& Player = Game.Players[k];
-        TIniSection S{"player" + QByteArray::number(k), {}};
+        TIniSection S{"player" + QByteArray::number(k), {}, {}};
         S.Keys.reserve(GroupCount + CardCount);
         for (int g = 0; g < GroupCount; ++g)
             S.Keys.emplace_back(Credits[g], QByteArray::number(Player.Credits[g]));
@@ -218,6 +220,7 @@ TStateFileRead InspectStateFile(const QString& Path)
         Game.Players.push_back(Player);
     }
     Game.PurchaseLock = ProfileBool(Ini.value(QStringLiteral("main/purchase_lock")), false);
+    Game.Zoom = ProfileInt(Ini.value(QStringLiteral("main/zoom")), 100);
     return Read;
 }
 

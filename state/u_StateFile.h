@@ -34,6 +34,7 @@ struct TSavedPlayer {
 struct TSavedGame {
     std::vector<TSavedPlayer> Players; // empty: start with one fresh player
     bool PurchaseLock = false;
+    int Zoom = 100; // of the windows, in per cent; kept only when it is not 100
     bool operator==(const TSavedGame&) const = default;
 };
 

@@ -82,7 +82,8 @@ void TestBoardMenu::fillEntryPutsTheBestBasketIn()
     // Nothing done yet: nothing to undo or redo.
     QCOMPARE(Entries, (QStringList{QStringLiteral("Fill basket: most points\tCtrl+B"),
                                    QStringLiteral("Fill basket: most credits"), QStringLiteral("Undo\tCtrl+Z"),
-                                   QStringLiteral("Redo\tCtrl+Shift+Z"), QStringLiteral("Scoreboard\tCtrl+T"), QStringLiteral("Save a copy…\tCtrl+S"),
+                                   QStringLiteral("Redo\tCtrl+Shift+Z"), QStringLiteral("Scoreboard\tCtrl+T"), QStringLiteral("Zoom in to 125 %\tCtrl++"),
+                                   QStringLiteral("Zoom out\tCtrl+-"), QStringLiteral("Actual size\tCtrl+0"), QStringLiteral("Save a copy…\tCtrl+S"),
                                    QStringLiteral("Open game…\tCtrl+O"), QStringLiteral("Print price lists…\tCtrl+P"),
                                    QStringLiteral("Export as PDF…")}));
     QTRY_COMPARE(Cost(), cost);

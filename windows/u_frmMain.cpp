@@ -11,6 +11,7 @@
 #include "windows/u_Shutdown.h"
 #include "windows/u_TroubleNotice.h"
 #include "windows/u_WindowFrame.h"
+#include "windows/u_Zoom.h"
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 
@@ -103,8 +104,9 @@ void TfrmMain::FormCreate()
     connect(btnLock, &QPushButton::toggled, this, &TfrmMain::btnLockClick);
     connect(FGame.get(), &TGame::Changed, this, [this] {
         ShowGame();
-        FStore->Changed(FGame->Saved());
+        FStore->Changed(Kept());
     });
+    connect(&Commands->Zoom(), &TZoom::Changed, this, [this] { FStore->Changed(Kept()); });
     new TTroubleNotice(this, *FStore);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::SaveAndEnd);
     // The session may go on after this save; a later change or close saves again.
@@ -115,10 +117,13 @@ void TfrmMain::FormCreate()
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
     // width to size the card buttons, so the window is shown before any page is built.
     show();
-    FGame->Start(FStore->Load());
+    // The pages are built at the zoom the game was left at.
+    const std::optional<TSavedGame> Saved = FStore->Load();
+    Commands->Zoom().Start(Saved ? Saved->Zoom : 100);
+    FGame->Start(Saved);
     trbTreasury->setMaximum(TreasuryMax / TreasuryStep);
     ShowGame();
-    FStore->Started(FGame->Saved());
+    FStore->Started(Kept());
 }
 
 // The main window's keyboard shortcuts, all here. Each works wherever the focus is in the window.
@@ -144,6 +149,16 @@ void TfrmMain::UseWindows(TfrmInfo& Info, TfrmBonus& Bonus)
     connect(frmBonus, &TfrmBonus::EditCredits, FGame.get(), &TGame::EditCredits);
     connect(frmBonus, &TfrmBonus::RecalcCredits, FGame.get(), &TGame::RecalcCredits);
     connect(frmBonus, &TfrmBonus::DeleteAllPlayers, this, &TfrmMain::DeleteAllPlayers);
+    Commands->Zoom().Follow(frmInfo);
+    Commands->Zoom().Follow(frmBonus);
+}
+
+// The game, and the zoom it is seen at.
+TSavedGame TfrmMain::Kept() const
+{
+    TSavedGame Game = FGame->Saved();
+    Game.Zoom = Commands->Zoom().Percent();
+    return Game;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* Event)
@@ -155,13 +170,13 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
 // While every player and page is still alive.
 void TfrmMain::FormSaveState()
 {
-    FStore->Save(FGame->Saved());
+    FStore->Save(Kept());
 }
 
 // Closing the window, quitting and SIGTERM all arrive here.
 void TfrmMain::SaveAndEnd()
 {
-    FStore->Close(FGame->Saved());
+    FStore->Close(Kept());
 }
 
 void TfrmMain::ShowGame()

@@ -60,6 +60,7 @@ private:
     void FormShortcuts();
     void FormSaveState();
     void SaveAndEnd();
+    TSavedGame Kept() const;
     void tacMainChange(int Index);
     void trbTreasuryChange(int Value);
     void trbTreasuryTracking(int Value);

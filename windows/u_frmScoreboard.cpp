@@ -7,6 +7,7 @@
 #include "windows/u_ScoreModel.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -14,6 +15,8 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 TfrmScoreboard::TfrmScoreboard(QWidget* Main, TGame& Game)
     : QWidget(Main, Qt::Window)
@@ -78,22 +81,26 @@ void TfrmScoreboard::ShowBeside()
     show();
     FitColumns();
     FitToTable();
-    if (First) {
-        // To the right of the main window, else to its left, else over it; top edges level.
-        const QRect Main = FMain->frameGeometry();
-        const QRect Screen = FMain->screen()->availableGeometry();
-        const QSize Frame = frameGeometry().size();
-        int Left = Main.right() + 1;
-        if (Left + Frame.width() > Screen.right() + 1)
-            Left = Main.left() - Frame.width() >= Screen.left() ? Main.left() - Frame.width() : Main.left();
-        move(Left, Main.top());
-    }
+    if (First)
+        PlaceBeside();
     for (int Row = 0; Row < FModel->rowCount(); ++Row)
         if (FModel->PlayerIndex(Row) == FGame.CurrentIndex())
             tblScore->setCurrentIndex(FModel->index(Row, 0));
     raise();
     activateWindow();
     tblScore->setFocus();
+}
+
+// On the side of the main window with more room, top edges level; over the main window's edge
+// only as far as the screen makes it.
+void TfrmScoreboard::PlaceBeside()
+{
+    const QRect Main = FMain->frameGeometry();
+    const QRect Screen = FMain->screen()->availableGeometry();
+    const int Width = frameGeometry().width();
+    const int Left = Screen.right() - Main.right() >= Main.left() - Screen.left() ? std::min(Main.right() + 1, Screen.right() + 1 - Width)
+                                                                                  : std::max(Main.left() - Width, Screen.left());
+    move(std::max(Left, Screen.left()), Main.top());
 }
 
 void TfrmScoreboard::RowActivated(int Row)
@@ -108,7 +115,8 @@ void TfrmScoreboard::RowActivated(int Row)
 bool TfrmScoreboard::FitColumns()
 {
     bool Changed = false;
-    const QFontMetrics Metrics(tblScore->font());
+    // Fractional widths, as the table lays its texts out.
+    const QFontMetricsF Metrics(tblScore->font());
     // The item views of the style keep text this far from a cell's edges, and an icon as far; the
     // grid takes a line of each cell.
     const int TextMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tblScore) + 1);
@@ -120,7 +128,7 @@ bool TfrmScoreboard::FitColumns()
         for (int Row = 0; Row < FModel->rowCount(); ++Row) {
             const QModelIndex Cell = FModel->index(Row, Column);
             const int Swatch = Cell.data(Qt::DecorationRole).isNull() ? 0 : Icon;
-            Width = std::max(Width, Metrics.horizontalAdvance(Cell.data().toString()) + TextMargin + Grid + Swatch);
+            Width = std::max(Width, int(std::ceil(Metrics.horizontalAdvance(Cell.data().toString()))) + TextMargin + Grid + Swatch);
         }
         if (Header->sectionSize(Column) != Width) {
             Header->resizeSection(Column, Width);
@@ -165,8 +173,10 @@ void TfrmScoreboard::changeEvent(QEvent* Event)
     QWidget::changeEvent(Event);
     if (Event->type() == QEvent::PaletteChange)
         FModel->setSwatchEdge(palette().color(QPalette::Text));
-    else if (Event->type() == QEvent::FontChange) {
+    else if (Event->type() == QEvent::FontChange && isVisible()) {
+        // Zoomed with the main window, which has grown or shrunk beside it.
         FitColumns();
         FitToTable();
+        PlaceBeside();
     }
 }

@@ -39,6 +39,7 @@ private:
     bool FitColumns();
     // The window as large as the whole table, as high as the main window at most.
     void FitToTable();
+    void PlaceBeside();
 
     QWidget* FMain;
     TGame& FGame;
