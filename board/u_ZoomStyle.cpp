@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QWidget>
 
 TZoomStyle::TZoomStyle(const QString& Base)
     : QProxyStyle(QStyleFactory::create(Base))
@@ -16,7 +17,13 @@ int TZoomStyle::pixelMetric(PixelMetric Metric, const QStyleOption* Option, cons
     ++FDepth;
     const int Base = QProxyStyle::pixelMetric(Metric, Option, Widget);
     --FDepth;
-    return FFactor == 1 || FDepth > 0 ? Base : qRound(Base * FFactor);
+    return FFactor == 1 || FDepth > 0 || !Widget || !FWindows.contains(Widget->window()) ? Base : qRound(Base * FFactor);
+}
+
+void TZoomStyle::Zoom(QWidget* Window)
+{
+    FWindows.insert(Window);
+    connect(Window, &QObject::destroyed, this, [this](QObject* Gone) { FWindows.remove(Gone); });
 }
 
 TZoomStyle& ZoomStyle()

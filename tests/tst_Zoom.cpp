@@ -16,6 +16,8 @@
 #include <QAction>
 #include <QFontMetricsF>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QTabBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -70,6 +72,7 @@ private slots:
     void keysAndMenuZoom();
     void pagesMadeAfterAZoomLookLikeThoseZoomed();
     void scoreboardFollows();
+    void otherWindowsKeepTheDesktopsSizes();
     void stateFileKeepsTheZoom();
     // On the offscreen platform's own 800 x 800 screen.
     void onlyZoomsThatFitAreOffered();
@@ -265,6 +268,34 @@ void TestZoom::scoreboardFollows()
     QCOMPARE(Table->window()->width(), Table->horizontalHeader()->length() + 2 * Table->frameWidth());
     QCOMPARE(Table->window()->frameGeometry().right(), Main->screen()->availableGeometry().right());
     QCOMPARE(Table->window()->frameGeometry().top(), Main->frameGeometry().top());
+}
+
+// Menus and dialogs keep the desktop's font, and so the desktop's margins and spacing too.
+void TestZoom::otherWindowsKeepTheDesktopsSizes()
+{
+    const auto Sizes = [this] {
+        QSize Menu, Dialog;
+        const WhenModalOpens Answer(
+            [&](QWidget* Modal) {
+                Dialog = Modal->sizeHint();
+                static_cast<QDialog*>(Modal)->reject();
+            },
+            &QInputDialog::staticMetaObject);
+        {
+            const WhenMenuOpens Choose([&](QMenu* Opened) {
+                Menu = Opened->sizeHint();
+                ChooseEntry(Opened, QStringLiteral("Rename…"));
+            });
+            QTabBar* Bar = Child<QTabWidget>(Main, "tacMain")->tabBar();
+            ClickOnScreen(Bar, Bar->tabRect(0).center(), Qt::RightButton);
+        }
+        QCoreApplication::sendPostedEvents();
+        return std::pair(Menu, Dialog);
+    };
+    const auto AtFull = Sizes();
+    QVERIFY(AtFull.second.isValid());
+    ZoomTo(200);
+    QCOMPARE(Sizes(), AtFull);
 }
 
 void TestZoom::stateFileKeepsTheZoom()

@@ -93,11 +93,13 @@ TZoom::TZoom(QWidget* Main)
 {
     // A window made before this one may have left the style zoomed.
     ZoomStyle().setFactor(1);
+    ZoomStyle().Zoom(Main);
     FWindows << Main;
 }
 
 void TZoom::Follow(QWidget* Window)
 {
+    ZoomStyle().Zoom(Window);
     FWindows << Window;
     if (FPercent != 100)
         Apply(Window, 1, FPercent / 100.0, FLayouts);
