@@ -173,6 +173,16 @@ void TestPlayerTabs::colourShowsAsSwatchAndInWords()
     });
     QCOMPARE(Words, (QStringList{"No colour", "red", "orange", "yellow", "teal", "sky blue", "blue", "pink", "black"}));
     QCOMPARE(Checked, QStringLiteral("teal"));
+    // The swatch's edge keeps it apart from the tab in a light palette and in a dark one.
+    const auto Edge = [this] { return Bar()->tabIcon(0).pixmap(32).toImage().pixelColor(2, 16).lightness(); };
+    QVERIFY(Edge() < 100);
+    QPalette Dark;
+    Dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+    Dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    Main->setPalette(Dark);
+    QVERIFY(Edge() > 150);
+    Main->setPalette(QPalette());
+    QVERIFY(Edge() < 100);
     Colour(0, QStringLiteral("No colour"));
     QVERIFY(Bar()->tabIcon(0).isNull());
     QCOMPARE(Bar()->tabToolTip(0), QString());

@@ -5,6 +5,7 @@
 #include "windows/u_BoardMenu.h"
 #include "windows/u_PlayerMenu.h"
 
+#include <QEvent>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -14,6 +15,9 @@ TPlayerTabs::TPlayerTabs(QTabWidget* Tabs, TGame& Game)
     , FGame(Game)
 {
     Tabs->tabBar()->installEventFilter(this);
+    // The window's palette gives the edge: the style sheet of the tab bar keeps a change of it
+    // from reaching the tab widget.
+    Tabs->window()->installEventFilter(this);
     // Names make tabs wide: they give up the end of the name before the scroll arrows come, and
     // the number, in front, stays.
     Tabs->setElideMode(Qt::ElideRight);
@@ -22,7 +26,7 @@ TPlayerTabs::TPlayerTabs(QTabWidget* Tabs, TGame& Game)
 void TPlayerTabs::Show()
 {
     QTabBar* Bar = FTabs->tabBar();
-    const QColor Edge = Bar->palette().color(QPalette::WindowText);
+    const QColor Edge = FTabs->window()->palette().color(QPalette::WindowText);
     for (int i = 0; i < Bar->count(); ++i) {
         const TPlayer* Player = FGame.PlayerAt(i);
         if (!Player)
@@ -51,10 +55,19 @@ void TPlayerTabs::Show()
     }
 }
 
-// The keyboard opens the menu of the tab shown, below it; the mouse that of the tab clicked.
 bool TPlayerTabs::eventFilter(QObject* Watched, QEvent* Event)
 {
-    auto* Bar = static_cast<QTabBar*>(Watched);
+    QTabBar* Bar = FTabs->tabBar();
+    if (Watched != Bar) {
+        // The swatches' edges follow a light or dark palette: every swatch is made again.
+        if (Event->type() == QEvent::PaletteChange) {
+            for (int i = 0; i < Bar->count(); ++i)
+                Bar->setTabData(i, QVariant());
+            Show();
+        }
+        return false;
+    }
+    // The keyboard opens the menu of the tab shown, below it; the mouse that of the tab clicked.
     QPoint Pointer;
     const MenuAsked Asked = MenuRequest(*Event, &Pointer);
     if (Asked == MenuAsked::Nothing)
