@@ -12,9 +12,10 @@
 TPlayerTabs::TPlayerTabs(QTabWidget* Tabs, TGame& Game)
     : QObject(Tabs)
     , FTabs(Tabs)
+    , FBar(Tabs->tabBar())
     , FGame(Game)
 {
-    Tabs->tabBar()->installEventFilter(this);
+    FBar->installEventFilter(this);
     // The window's palette gives the edge: the style sheet of the tab bar keeps a change of it
     // from reaching the tab widget.
     Tabs->window()->installEventFilter(this);
@@ -25,9 +26,8 @@ TPlayerTabs::TPlayerTabs(QTabWidget* Tabs, TGame& Game)
 
 void TPlayerTabs::Show()
 {
-    QTabBar* Bar = FTabs->tabBar();
     const QColor Edge = FTabs->window()->palette().color(QPalette::WindowText);
-    for (int i = 0; i < Bar->count(); ++i) {
+    for (int i = 0; i < FBar->count(); ++i) {
         const TPlayer* Player = FGame.PlayerAt(i);
         if (!Player)
             break;
@@ -35,34 +35,35 @@ void TPlayerTabs::Show()
         const QString Name = Player->Name();
         // An ampersand in a name is shown, not taken for a shortcut mark.
         const QString Text = Name.isEmpty() ? Number : Number + QLatin1Char(' ') + QString(Name).replace(QLatin1Char('&'), QLatin1String("&&"));
-        if (Bar->tabText(i) != Text)
-            Bar->setTabText(i, Text);
+        if (FBar->tabText(i) != Text)
+            FBar->setTabText(i, Text);
         const QString Spoken = QStringLiteral("Player ") + Number + (Name.isEmpty() ? QString() : QStringLiteral(", ") + Name);
-        if (Bar->accessibleTabName(i) != Spoken)
-            Bar->setAccessibleTabName(i, Spoken);
+        if (FBar->accessibleTabName(i) != Spoken)
+            FBar->setAccessibleTabName(i, Spoken);
         // The swatch is made again only when the colour changed.
         const int Colour = int(Player->Colour());
-        if (Bar->tabData(i).toInt() != Colour) {
-            Bar->setTabIcon(i, ColourSwatch(Player->Colour(), Edge));
-            Bar->setTabData(i, Colour);
+        if (FBar->tabData(i).toInt() != Colour) {
+            FBar->setTabIcon(i, ColourSwatch(Player->Colour(), Edge));
+            FBar->setTabData(i, Colour);
         }
         // The whole name, which a narrow tab cuts short, and the colour in words.
         QString Tip = Name.isEmpty() ? QString() : Spoken;
         if (Player->Colour() != TableColour::None)
             Tip = Spoken + QStringLiteral(", ") + TableColourWord(Player->Colour());
-        if (Bar->tabToolTip(i) != Tip)
-            Bar->setTabToolTip(i, Tip);
+        if (FBar->tabToolTip(i) != Tip)
+            FBar->setTabToolTip(i, Tip);
     }
 }
 
+// The window's events arrive here too, also while it is being destroyed: the tab widget is only
+// touched for the one event that concerns it.
 bool TPlayerTabs::eventFilter(QObject* Watched, QEvent* Event)
 {
-    QTabBar* Bar = FTabs->tabBar();
-    if (Watched != Bar) {
+    if (Watched != FBar) {
         // The swatches' edges follow a light or dark palette: every swatch is made again.
         if (Event->type() == QEvent::PaletteChange) {
-            for (int i = 0; i < Bar->count(); ++i)
-                Bar->setTabData(i, QVariant());
+            for (int i = 0; i < FBar->count(); ++i)
+                FBar->setTabData(i, QVariant());
             Show();
         }
         return false;
@@ -72,9 +73,9 @@ bool TPlayerTabs::eventFilter(QObject* Watched, QEvent* Event)
     const MenuAsked Asked = MenuRequest(*Event, &Pointer);
     if (Asked == MenuAsked::Nothing)
         return false;
-    const int Index = Asked == MenuAsked::ForPointer ? Bar->tabAt(Pointer) : Bar->currentIndex();
+    const int Index = Asked == MenuAsked::ForPointer ? FBar->tabAt(Pointer) : FBar->currentIndex();
     if (Index < 0)
         return false;
-    PopupPlayerMenu(Bar, FGame, Index, Bar->mapToGlobal(Asked == MenuAsked::ForPointer ? Pointer : Bar->tabRect(Index).bottomLeft()));
+    PopupPlayerMenu(FBar, FGame, Index, FBar->mapToGlobal(Asked == MenuAsked::ForPointer ? Pointer : FBar->tabRect(Index).bottomLeft()));
     return true;
 }

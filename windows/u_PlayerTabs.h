@@ -8,6 +8,7 @@
 
 #include <QObject>
 
+class QTabBar;
 class QTabWidget;
 class TGame;
 
@@ -24,5 +25,6 @@ protected:
 
 private:
     QTabWidget* FTabs;
+    QTabBar* FBar;
     TGame& FGame;
 };

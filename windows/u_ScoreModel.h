@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
+#pragma once
 // The scoreboard's table: one row per player, ordered by points (most first; equal points by
 // player number), with the number, name, table colour, cards owned, points, the five credits and
 // the basket's cost. It follows the game through Refresh, which tells the view only what changed:
 // a row whose values changed, or, when the order changed, which row each player went to, so that
 // the view's current row stays on its player.
-#pragma once
 
 #include "ledger/u_Pricing.h"
 #include "ledger/u_TableSeat.h"
