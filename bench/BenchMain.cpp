@@ -9,7 +9,8 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A screen of 1600 x 1200, on which every zoom fits.
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" QUORVANE_BENCH_SCREEN);
     const TestHome Home; // never touch the real documents folder
     QApplication Application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));

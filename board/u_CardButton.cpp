@@ -6,6 +6,7 @@
 #include "board/u_FitLabel.h"
 #include "board/u_FocusFrame.h"
 #include "board/u_GroupMark.h"
+#include "board/u_ZoomStyle.h"
 #include "catalogue/u_Const.h"
 #include "catalogue/u_Function.h"
 
@@ -233,11 +234,11 @@ void TCardButton::UpdateFace()
 QList<TFaceMark> FaceMarks(quint8 Scheme, QSize Face)
 {
     const SchemeGroups Pair = GroupsOfScheme(Scheme);
+    const int Left = Zoomed(MarkLeft), Size = Zoomed(GroupMarkSize), Gap = Zoomed(MarkGap);
     if (Pair.First == Pair.Second)
-        return {{Pair.First, QRect(MarkLeft, (Face.height() - GroupMarkSize) / 2, GroupMarkSize, GroupMarkSize)}};
-    const int Top = (Face.height() - 2 * GroupMarkSize - MarkGap) / 2;
-    return {{Pair.First, QRect(MarkLeft, Top, GroupMarkSize, GroupMarkSize)},
-            {Pair.Second, QRect(MarkLeft, Top + GroupMarkSize + MarkGap, GroupMarkSize, GroupMarkSize)}};
+        return {{Pair.First, QRect(Left, (Face.height() - Size) / 2, Size, Size)}};
+    const int Top = (Face.height() - 2 * Size - Gap) / 2;
+    return {{Pair.First, QRect(Left, Top, Size, Size)}, {Pair.Second, QRect(Left, Top + Size + Gap, Size, Size)}};
 }
 
 void PaintCardFace(TCardButton* Button, quint8 Scheme)
@@ -252,7 +253,7 @@ void PaintCardFace(TCardButton* Button, quint8 Scheme)
     // The button is the label's buddy, so the label shows the text as the button would: the
     // doubled ampersand of "Drama && Poetry" reads as one.
     Label->setBuddy(Button);
-    Label->setContentsMargins(TextLeft, 0, FaceMargin, 0);
+    Label->setContentsMargins(Zoomed(TextLeft), 0, Zoomed(FaceMargin), 0);
     Label->setGeometry(Button->rect());
     Label->setFont(FaceFont(Label->font(), Label->contentsRect().size()));
 

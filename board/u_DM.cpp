@@ -8,6 +8,7 @@
 #include "board/u_FitLabel.h"
 #include "board/u_GroupMark.h"
 #include "board/u_Panel.h"
+#include "board/u_ZoomStyle.h"
 #include "catalogue/u_Const.h"
 #include "ledger/u_TPlayer.h"
 
@@ -25,7 +26,7 @@ TPanel* MakeBar(QWidget* Tab, QVBoxLayout* Layout, const QString& Name)
 {
     auto* Bar = new TPanel(Tab);
     Bar->setObjectName(Name);
-    Bar->setFixedHeight(BarHeight);
+    Bar->setFixedHeight(Zoomed(BarHeight));
     Layout->addWidget(Bar);
     return Bar;
 }
@@ -39,8 +40,8 @@ QLabel* MakeLabel(QWidget* Bar, const QString& Name, int k, double Width)
     auto* Label = new TFitLabel(Bar);
     Label->setObjectName(Name);
     const int Left = qRound((k - 1) * Width);
-    Label->setGeometry(Left, 0, qRound(k * Width) - Left, BarHeight);
-    Label->setContentsMargins(LabelMargin, 0, LabelMargin, 0);
+    Label->setGeometry(Left, 0, qRound(k * Width) - Left, Zoomed(BarHeight));
+    Label->setContentsMargins(Zoomed(LabelMargin), 0, Zoomed(LabelMargin), 0);
     Label->setAlignment(Qt::AlignCenter);
     Label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return Label;
@@ -50,11 +51,11 @@ QLabel* MakeLabel(QWidget* Bar, const QString& Name, int k, double Width)
 // to the right of it.
 void MarkCreditBox(QLabel* Label, CardGroup Group)
 {
-    constexpr int MarkLeft = 4;
+    const int MarkLeft = Zoomed(4), Size = Zoomed(GroupMarkSize);
     const QRect Box = Label->geometry();
     auto* Mark = new TGroupMark(Label->parentWidget(), Group, Label->palette().color(QPalette::WindowText));
-    Mark->setGeometry(Box.left() + MarkLeft, (Box.height() - GroupMarkSize) / 2, GroupMarkSize, GroupMarkSize);
-    Label->setContentsMargins(MarkLeft + GroupMarkSize + LabelMargin, 0, LabelMargin, 0);
+    Mark->setGeometry(Box.left() + MarkLeft, (Box.height() - Size) / 2, Size, Size);
+    Label->setContentsMargins(MarkLeft + Size + Zoomed(LabelMargin), 0, Zoomed(LabelMargin), 0);
 }
 
 // The labels of a bar share one font: the largest, up to the window's, in which each reads its
@@ -116,7 +117,7 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
     std::array<QLabel*, GroupCount> Credit{};
     for (int k = 1; k <= GroupCount; ++k) {
         const QColor Colour = QColor::fromRgba(Groups[k - 1].Colour);
-        AddColourRect(CreditBar, Groups[k - 1].Colour, float((k - 1) * F), 0, float(F), BarHeight);
+        AddColourRect(CreditBar, Groups[k - 1].Colour, float((k - 1) * F), 0, float(F), float(Zoomed(BarHeight)));
         QLabel* Label = MakeLabel(CreditBar, QStringLiteral("labBonus%1_%2").arg(k).arg(N), k, F);
         SetTextColourOn(Label, Colour);
         MarkCreditBox(Label, CardGroup(k - 1));
@@ -141,12 +142,13 @@ std::unique_ptr<TPlayer> TDM::CreatePlayer(TCardHost* frmPara, QTabWidget* ttcPa
         // The page is laid out only when it is first shown. The board spans the page's width,
         // which the tab widget already knows, so the box is given that width now and its client
         // width read from it.
+        // The width is kept as at 100 %, as every length of the layout.
         ScrollBox->resize(Tab->parentWidget()->contentsRect().width(), ScrollBox->height());
-        frmPara->setButtonWidth(float(ScrollBox->maximumViewportSize().width() * 0.9 / 2));
+        frmPara->setButtonWidth(float(ScrollBox->maximumViewportSize().width() * 0.9 / 2 / ZoomFactor()));
     }
     auto* Board = new TBoard;
     Board->setObjectName(QStringLiteral("board"));
-    Board->setFixedSize(qRound(2 * frmPara->ButtonWidth()), CardCount * CardButtonHeight);
+    Board->setFixedSize(Zoomed(2 * frmPara->ButtonWidth()), CardCount * Zoomed(CardButtonHeight));
     ScrollBox->setWidget(Board);
     // The first tab is on screen as soon as it is added; what was built on it since needs showing.
     for (QWidget* Part : std::initializer_list<QWidget*>{SummaryBar, CreditBar, ScrollBox})

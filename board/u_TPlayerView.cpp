@@ -12,6 +12,7 @@
 #include "board/u_FaceColours.h"
 #include "board/u_FocusFrame.h"
 #include "board/u_Panel.h"
+#include "board/u_ZoomStyle.h"
 #include "catalogue/u_Function.h"
 
 #include <QEvent>
@@ -190,7 +191,7 @@ void TPlayer::ShowCards()
         Row[Card_sort[Position]] = Position;
 
     for (int id = 1; id <= CardCount; ++id) {
-        const int y = (Row[id] - 1) * CardButtonHeight;
+        const int y = (Row[id] - 1) * Zoomed(CardButtonHeight);
         TCardButton* Button = CardButton(id);
         ShowCardTexts(Button, id);
         switch (Card_have[id]) {
@@ -229,11 +230,11 @@ TCardButton* TPlayer::CardButton(int id)
 
 TCardButton* TPlayer::CreateCardButton(int id, int y)
 {
-    const float Width = FOwner->ButtonWidth();
+    const int Width = Zoomed(FOwner->ButtonWidth());
     auto* Button = new TCardButton(FScrollBox->widget(), FOwner);
     Button->setObjectName(QStringLiteral("card_") + QString::number(id));
     Button->setText(CardCaption(id));
-    Button->setGeometry(qRound(Width), y, qRound(Width), CardButtonHeight);
+    Button->setGeometry(Width, y, Width, Zoomed(CardButtonHeight));
     Button->setTag(id);
     Button->setTagFloat(static_cast<float>(FPlayer));
     Button->setOnClick(&TCardHost::CardRemove);
@@ -271,12 +272,12 @@ void TPlayer::ShowCardTexts(TCardButton* Button, int id)
 
 void TPlayer::PlaceOwned(TCardButton* Button, int y)
 {
-    Place(Button, qRound(FOwner->ButtonWidth()), y, &TCardHost::CardRemove, true);
+    Place(Button, Zoomed(FOwner->ButtonWidth()), y, &TCardHost::CardRemove, true);
 }
 
 void TPlayer::PlaceSelected(TCardButton* Button, int y)
 {
-    Place(Button, qRound(FOwner->ButtonWidth() / 2), y, &TCardHost::CardRemove, true);
+    Place(Button, Zoomed(FOwner->ButtonWidth() / 2), y, &TCardHost::CardRemove, true);
 }
 
 void TPlayer::PlaceAvailable(TCardButton* Button, int y, bool Enabled)

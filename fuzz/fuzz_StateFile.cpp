@@ -4,11 +4,13 @@
 // start of a run that was killed, as its recovery file. The start must never crash or hang,
 // must leave between 1 and MaxRestoredPlayers players, must restore exactly what the file holds,
 // must leave no state file behind (a file without a game is kept aside) but the game in the
-// recovery file, and every restored board must be in price order.
+// recovery file, must show the zoom the file keeps or one that fits, and every restored board must
+// be in price order.
 
 #include "ledger/u_TPlayer.h"
 #include "state/u_GameStore.h"
 #include "state/u_StateFile.h"
+#include "windows/u_Zoom.h"
 #include "windows/u_frmMain.h"
 
 #include <QApplication>
@@ -72,7 +74,11 @@ void StartFrom(const QString& Path, const std::uint8_t* Data, std::size_t Size)
     Main.Store().Flush();
     const auto& Players = Main.Players();
     Check(!Players.empty() && Players.size() <= std::size_t(MaxRestoredPlayers));
-    const TSavedGame Restored = SavedGame(Players, Main.findChild<QPushButton*>(QStringLiteral("btnLock"))->isChecked());
+    TSavedGame Restored = SavedGame(Players, Main.findChild<QPushButton*>(QStringLiteral("btnLock"))->isChecked());
+    // The zoom the file keeps where it is a zoom that fits this screen, otherwise a smaller one.
+    Restored.Zoom = Main.findChild<TZoom*>()->Percent();
+    Check(Restored.Zoom == Expected->Zoom || Restored.Zoom == 100 || Restored.Zoom < Expected->Zoom);
+    Expected->Zoom = Restored.Zoom;
     Check(Restored == *Expected);
     Check(!QFile::exists(StatePath));
     Check(ReadStateFile(RecoveryPath) == Restored);

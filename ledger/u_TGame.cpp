@@ -80,6 +80,8 @@ void TGame::RestorePlayers(const TSavedGame& Saved)
         // The stored credits replace the sums the cards gave; they may have been edited by hand.
         // Priced again at once, so that no board shows prices from credits the player lacks.
         FCurrentPlayer->setCredits(Player.Credits);
+        FCurrentPlayer->setName(KeptName(Player.Name));
+        FCurrentPlayer->setColour(Player.Colour);
         FCurrentPlayer->Card_work();
     }
     FPurchaseLock = Saved.PurchaseLock;
@@ -247,6 +249,30 @@ void TGame::SetLock(bool Locked)
     Stepped(Locked ? QStringLiteral("Lock") : QStringLiteral("Unlock"));
 }
 
+TPlayer* TGame::PlayerAt(int Index) const
+{
+    return Index >= 0 && Index < int(oblPlayer.size()) ? oblPlayer[std::size_t(Index)].get() : nullptr;
+}
+
+void TGame::RenamePlayer(int Index, const QString& Name)
+{
+    TPlayer* Player = PlayerAt(Index);
+    const QString Kept = KeptName(Name);
+    if (!Player || Kept == Player->Name())
+        return;
+    Player->setName(Kept);
+    Stepped(QStringLiteral("Rename player ") + QString::number(Player->Player()));
+}
+
+void TGame::SetColour(int Index, TableColour Colour)
+{
+    TPlayer* Player = PlayerAt(Index);
+    if (!Player || Colour == Player->Colour())
+        return;
+    Player->setColour(Colour);
+    Stepped(QStringLiteral("Table colour of player ") + QString::number(Player->Player()));
+}
+
 QString TGame::FillStepName(PlanGoal Goal)
 {
     return Goal == PlanGoal::MostPoints ? QStringLiteral("Fill basket: most points") : QStringLiteral("Fill basket: most credits");
@@ -325,9 +351,10 @@ void TGame::ShowingPlayer(int Index)
 {
     // Ignored while no player is current (pages going) and for a page whose player is still
     // being made: that is part of the step that makes it.
-    if (!FCurrentPlayer || Index < 0 || Index >= int(oblPlayer.size()))
+    TPlayer* Shown = PlayerAt(Index);
+    if (!FCurrentPlayer || !Shown)
         return;
-    FCurrentPlayer = oblPlayer[std::size_t(Index)].get();
+    FCurrentPlayer = Shown;
     FHistory.Refresh(Snapshot());
 }
 

@@ -61,6 +61,8 @@ public:
     const THistory& History() const { return FHistory; }
     // The player whose card buttons carry TagFloat; nullptr when none does.
     TPlayer* FindPlayer(float TagFloat) const;
+    // The player at Index in tab order; nullptr when there is none.
+    TPlayer* PlayerAt(int Index) const;
     // The best basket for the current player; see PlanBasket.
     TBasketPlan BasketPlan(PlanGoal Goal) const;
 
@@ -79,6 +81,10 @@ public:
     void RecalcCredits();
     void DeleteAllPlayers();
     void SetLock(bool Locked);
+    // The player at Index (tab order) is called Name (as KeptName keeps it; empty for none), or
+    // plays in Colour.
+    void RenamePlayer(int Index, const QString& Name);
+    void SetColour(int Index, TableColour Colour);
     void FillBasket(PlanGoal Goal);
     void Undo();
     void Redo();

@@ -106,7 +106,7 @@ CardState TPlayer::Card_state(int iCard) const
 
 TLedgerState TPlayer::Snapshot() const
 {
-    return {Card_have, Card_sort, Card_cost, Credits(), FShownCredits, FPricedCredits, FTreasury, FCurrCost};
+    return {Card_have, Card_sort, Card_cost, Credits(), FShownCredits, FPricedCredits, FTreasury, FCurrCost, FName, FColour};
 }
 
 void TPlayer::Restore(const TLedgerState& State)
@@ -117,6 +117,8 @@ void TPlayer::Restore(const TLedgerState& State)
     FPricedCredits = State.PricedCredits;
     FTreasury = State.Treasury;
     FCurrCost = State.CurrCost;
+    FName = State.Name;
+    FColour = State.Colour;
     // Drawn with the credits the bar showed, which may lag behind the ledger's own.
     setCredits(State.ShownCredits);
     Card_show();

@@ -26,6 +26,9 @@
 
 #include "catalogue/u_Const.h"
 #include "ledger/u_Pricing.h"
+#include "ledger/u_TableSeat.h"
+
+#include <QString>
 
 #include <array>
 #include <memory>
@@ -54,6 +57,8 @@ struct TLedgerState {
     GroupCredits PricedCredits{}; // what the prices were computed from, which the tooltips explain
     int Treasury = 0;
     int CurrCost = 0;
+    QString Name;
+    TableColour Colour = TableColour::None;
     bool operator==(const TLedgerState&) const = default;
 };
 
@@ -143,6 +148,12 @@ public:
     void setBonSci(int Value) { FBonSci = Value; }
     bool Working() const { return FWorking; }
     void setWorking(bool Value) { FWorking = Value; }
+    // What the table calls the player besides the number, which the tab and the scoreboard show;
+    // setting them redraws nothing.
+    QString Name() const { return FName; }
+    void setName(const QString& Value) { FName = Value; }
+    TableColour Colour() const { return FColour; }
+    void setColour(TableColour Value) { FColour = Value; }
 
     // The five credits in CardGroup order; the setter stores them through their properties.
     GroupCredits Credits() const;
@@ -217,6 +228,8 @@ private:
     QLabel* FInfoBonCra = nullptr;
     QLabel* FInfoBonRel = nullptr;
     bool FWorking = false;
+    QString FName;
+    TableColour FColour = TableColour::None;
     int FDrawOnceCount = 0;     // TDrawOnce objects alive
     bool FShowPending = false;  // a redraw was put off by them
     TCardHost* FOwner;

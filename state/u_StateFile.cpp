@@ -5,6 +5,7 @@
 #include "state/u_IniText.h"
 #include "state/u_ProfileValue.h"
 #include "state/u_SaveFile.h"
+#include "state/u_TextValue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,11 +33,23 @@ QString CardKey(int Card)
     return QStringLiteral("card") + QString::number(Card);
 }
 
-// One section of the text to write: its name and its keys with their values, in order.
+// One section of the text to write: its name and its keys with their values, in order, and the
+// keys of the game that it has no value for, which go from an existing file.
 struct TIniSection {
     QByteArray Name;
     std::vector<std::pair<QByteArray, QByteArray>> Keys;
+    std::vector<QByteArray> Dropped;
 };
+
+// A value the game may lack (a player's name): written when there is one, dropped otherwise, so
+// that an older value cannot come back.
+void AddOptional(TIniSection& Section, const QByteArray& Key, const QByteArray& Value)
+{
+    if (Value.isEmpty())
+        Section.Dropped.push_back(Key);
+    else
+        Section.Keys.emplace_back(Key, Value);
+}
 
 // The game's text is made after every change, on the user-interface thread: its keys and the two
 // boolean values are made once and then shared, not allocated again for every line.
@@ -58,16 +71,20 @@ std::vector<TIniSection> GameSections(const TSavedGame& Game)
     std::vector<TIniSection> Sections;
     Sections.reserve(Game.Players.size() + 1);
     Sections.push_back({"main", {{"player_num", QByteArray::number(qsizetype(Game.Players.size()))},
-                                 {"purchase_lock", Game.PurchaseLock ? True : False}}});
+                                 {"purchase_lock", Game.PurchaseLock ? True : False}},
+                        {}});
+    AddOptional(Sections.back(), "zoom", Game.Zoom == 100 ? QByteArray() : QByteArray::number(Game.Zoom));
     for (int k = 0; k < int(Game.Players.size()); ++k) {
         const TSavedPlayer& Player = Game.Players[k];
-        TIniSection S{"player" + QByteArray::number(k), {}};
+        TIniSection S{"player" + QByteArray::number(k), {}, {}};
         S.Keys.reserve(GroupCount + CardCount);
         for (int g = 0; g < GroupCount; ++g)
             S.Keys.emplace_back(Credits[g], QByteArray::number(Player.Credits[g]));
         // Booleans are written as the integers 1 and 0, which every profile reader understands.
         for (int Card = 1; Card <= CardCount; ++Card)
             S.Keys.emplace_back(CardKeys()[Card], Player.Owned[Card] ? True : False);
+        AddOptional(S, "name", TextValue(Player.Name));
+        AddOptional(S, "colour", TableColourWord(Player.Colour).toLatin1());
         Sections.push_back(std::move(S));
     }
     return Sections;
@@ -173,9 +190,12 @@ TStateFileRead InspectStateFile(const QString& Path)
             Player.Owned[Card] = ProfileBool(Ini.value(Prefix + CardKey(Card)), false);
         for (int g = 0; g < GroupCount; ++g)
             Player.Credits[g] = ProfileInt(Ini.value(Prefix + QLatin1String(CreditKeys[g])), 0);
+        Player.Name = KeptName(TextOfValue(Ini.value(Prefix + QStringLiteral("name"))));
+        Player.Colour = TableColourNamed(Ini.value(Prefix + QStringLiteral("colour")).toString());
         Game.Players.push_back(Player);
     }
     Game.PurchaseLock = ProfileBool(Ini.value(QStringLiteral("main/purchase_lock")), false);
+    Game.Zoom = ProfileInt(Ini.value(QStringLiteral("main/zoom")), 100);
     return Read;
 }
 
@@ -188,6 +208,8 @@ TSavedGame SavedGame(const std::vector<std::unique_ptr<TPlayer>>& Players, bool 
         Saved.Credits = Player->Credits();
         for (int Card = 1; Card <= CardCount; ++Card)
             Saved.Owned[Card] = Player->Card_bought(Card);
+        Saved.Name = Player->Name();
+        Saved.Colour = Player->Colour();
         Game.Players.push_back(Saved);
     }
     return Game;
@@ -201,9 +223,12 @@ QByteArray StateText(const TSavedGame& Game, const QByteArray& Existing)
     // the key: the game's value must be the one the reader finds.
     QSet<QString> OurKeys;
     if (!Lines.empty())
-        for (const TIniSection& S : Ours)
+        for (const TIniSection& S : Ours) {
             for (const auto& Key : S.Keys)
                 OurKeys.insert(QString::fromLatin1(S.Name + '/' + Key.first));
+            for (const QByteArray& Key : S.Dropped)
+                OurKeys.insert(QString::fromLatin1(S.Name + '/' + Key));
+        }
     // A section's keys go after the last line of the first part of the file that it heads.
     constexpr std::size_t None = -1;
     std::vector<std::size_t> After(Ours.size(), None);

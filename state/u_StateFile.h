@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The state file "state.ini": written when the program closes, read and deleted by the next start.
-// It holds the players in list order with their five credits and owned cards, and the purchase
-// lock. Treasuries, baskets, prices and the order of equal prices are not kept. The running
-// game's recovery copy (state/u_RecoveryWriter.h) has the same form.
+// It holds the players in list order with their five credits and owned cards (and a name and
+// table colour where a player has them), the purchase lock and the zoom of the windows.
+// Treasuries, baskets, prices and the order of equal prices are not kept. The running game's
+// recovery copy (state/u_RecoveryWriter.h) has the same form.
 
 #include "catalogue/u_Const.h"
 #include "ledger/u_Pricing.h"
+#include "ledger/u_TableSeat.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,12 +27,15 @@ inline constexpr int MaxRestoredPlayers = 99;
 struct TSavedPlayer {
     GroupCredits Credits{};
     std::array<bool, CardCount + 1> Owned{}; // by card id 1..51
+    QString Name;                            // written only where there is one; the colour too
+    TableColour Colour = TableColour::None;
     bool operator==(const TSavedPlayer&) const = default;
 };
 
 struct TSavedGame {
     std::vector<TSavedPlayer> Players; // empty: start with one fresh player
     bool PurchaseLock = false;
+    int Zoom = 100; // of the windows, in per cent; kept only when it is not 100
     bool operator==(const TSavedGame&) const = default;
 };
 

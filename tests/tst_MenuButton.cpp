@@ -61,7 +61,8 @@ void TestMenuButton::buttonOpensTheGameMenu()
                                    QStringLiteral("Info mode\tF1"), QStringLiteral("Purchase lock\tCtrl+L"),
                                    QStringLiteral("Fill basket: most points\tCtrl+B"), QStringLiteral("Fill basket: most credits"),
                                    QStringLiteral("Undo: Fill basket: most points (player 1)\tCtrl+Z"), QStringLiteral("Redo\tCtrl+Shift+Z"),
-                                   QStringLiteral("Save a copy…\tCtrl+S"), QStringLiteral("Open game…\tCtrl+O"),
+                                   QStringLiteral("Scoreboard\tCtrl+T"), QStringLiteral("Zoom in to 125 %\tCtrl++"),
+                                   QStringLiteral("Zoom out\tCtrl+-"), QStringLiteral("Actual size\tCtrl+0"), QStringLiteral("Save a copy…\tCtrl+S"), QStringLiteral("Open game…\tCtrl+O"),
                                    QStringLiteral("Print price lists…\tCtrl+P"), QStringLiteral("Export as PDF…")}));
     UseMenu(QStringLiteral("Undo"));
     QCOMPARE(LabelText(Main, QStringLiteral("labInfo4_1")), QStringLiteral("Cost: 0"));

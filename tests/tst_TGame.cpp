@@ -138,6 +138,9 @@ void TestTGame::stepsThatChangeNothingAreNoSteps_data()
     QTest::newRow("take back an available card") << 1;
     QTest::newRow("lock already released") << 2;
     QTest::newRow("fill with nothing affordable") << 3;
+    QTest::newRow("the name it has, once kept") << 4;
+    QTest::newRow("the colour it has") << 5;
+    QTest::newRow("rename no player") << 6;
 }
 
 void TestTGame::stepsThatChangeNothingAreNoSteps()
@@ -161,6 +164,15 @@ void TestTGame::stepsThatChangeNothingAreNoSteps()
         Game.SetTreasury(0);
         Game.FillBasket(PlanGoal::MostPoints);
         break;
+    case 4:
+        Game.RenamePlayer(0, QStringLiteral("\n"));
+        break;
+    case 5:
+        Game.SetColour(0, TableColour::None);
+        break;
+    case 6:
+        Game.RenamePlayer(1, QStringLiteral("Anna"));
+        break;
     }
     QCOMPARE(Game.History().Steps(), 2u);
     QCOMPARE(Game.History().UndoName(), QStringLiteral("Confirm 1 card (player 1)"));
@@ -181,11 +193,14 @@ void TestTGame::everyStepIsAnnouncedOnce()
     Game.Undo();
     Game.Redo();
     Game.DeleteAllPlayers();
-    QCOMPARE(Changed.count(), 10);
+    Game.RenamePlayer(0, QStringLiteral("Anna"));
+    Game.SetColour(0, TableColour::Teal);
+    QCOMPARE(Changed.count(), 12);
+    QCOMPARE(Game.History().UndoName(), QStringLiteral("Table colour of player 1"));
     // Moving the treasury and showing another page are no steps.
     Game.SetTreasury(100);
     Game.ShowingPlayer(0);
-    QCOMPARE(Changed.count(), 10);
+    QCOMPARE(Changed.count(), 12);
 }
 
 // A new step after an undo forgets the step that was undone: undoing it comes back to the game

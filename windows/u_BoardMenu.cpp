@@ -11,6 +11,26 @@
 #include <QTabWidget>
 #include <QTimer>
 
+bool OpensContextMenu(const QKeyEvent& Key)
+{
+    return Key.key() == Qt::Key_Menu || (Key.key() == Qt::Key_F10 && Key.modifiers() == Qt::ShiftModifier);
+}
+
+MenuAsked MenuRequest(const QEvent& Event, QPoint* Pointer)
+{
+    if (Event.type() == QEvent::ContextMenu) {
+        const auto& Menu = static_cast<const QContextMenuEvent&>(Event);
+        // A keyboard's request arrives as the key itself.
+        if (Menu.reason() != QContextMenuEvent::Mouse)
+            return MenuAsked::Nothing;
+        *Pointer = Menu.pos();
+        return MenuAsked::ForPointer;
+    }
+    if (Event.type() == QEvent::KeyPress && OpensContextMenu(static_cast<const QKeyEvent&>(Event)))
+        return MenuAsked::ForFocus;
+    return MenuAsked::Nothing;
+}
+
 TBoardMenu::TBoardMenu(QTabWidget* Tabs)
     : QObject(Tabs)
     , FTabs(Tabs)
@@ -58,8 +78,7 @@ bool TBoardMenu::eventFilter(QObject* Watched, QEvent* Event)
         return true;
     }
     // Key presses go to the focused widget, here a card.
-    const auto* Key = static_cast<QKeyEvent*>(Event);
-    if (Key->key() != Qt::Key_Menu && !(Key->key() == Qt::Key_F10 && Key->modifiers() == Qt::ShiftModifier))
+    if (!OpensContextMenu(*static_cast<QKeyEvent*>(Event)))
         return false;
     Popup(Widget->mapToGlobal(Widget->rect().center()));
     return true;

@@ -11,10 +11,19 @@
 #include <functional>
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QPoint;
 class QTabWidget;
 class QWidget;
+
+// The keys that open a context menu for the focused widget: the Menu key and Shift+F10.
+bool OpensContextMenu(const QKeyEvent& Key);
+
+// What an event sent to a widget asks of its context menu: the menu of what the mouse clicked
+// (a right click, at Pointer), of what has the keyboard focus (the menu keys), or nothing.
+enum class MenuAsked { Nothing, ForPointer, ForFocus };
+MenuAsked MenuRequest(const QEvent& Event, QPoint* Pointer);
 
 class TBoardMenu : public QObject {
     Q_OBJECT

@@ -6,7 +6,10 @@
 #include "windows/u_GameFileCommands.h"
 #include "windows/u_MenuButton.h"
 #include "windows/u_PrintCommands.h"
+#include "windows/u_frmScoreboard.h"
 #include "windows/u_WindowFrame.h"
+#include "windows/u_Zoom.h"
+#include "windows/u_ZoomCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +21,7 @@ TGameCommands::TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std
     : QObject(Window)
     , FGame(Game)
     , FCardClicksSelect(std::move(CardClicksSelect))
+    , FZoom(new TZoom(Window))
 {
     auto* BoardMenu = new TBoardMenu(Tabs);
     for (QAction* Button : Buttons)
@@ -39,6 +43,17 @@ TGameCommands::TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std
     connect(actRedo, &QAction::triggered, this, &TGameCommands::RedoStep);
     BoardMenu->AddEntry(actUndo);
     BoardMenu->AddEntry(actRedo);
+
+    // Beside the main window, for the whole table to read; a row chosen there shows that player.
+    auto* Scoreboard = new TfrmScoreboard(Window, Game);
+    connect(Scoreboard, &TfrmScoreboard::PlayerChosen, Tabs, &QTabWidget::setCurrentIndex);
+    QAction* actScoreboard = AddWindowAction(Window, "actScoreboard", QStringLiteral("Scoreboard"), {QKeySequence(Qt::CTRL | Qt::Key_T)});
+    connect(actScoreboard, &QAction::triggered, Scoreboard, &TfrmScoreboard::ShowBeside);
+    FZoom->Follow(Scoreboard);
+    BoardMenu->AddSeparator();
+    BoardMenu->AddEntry(actScoreboard);
+    for (QAction* Action : (new TZoomCommands(Window, *FZoom))->Actions())
+        BoardMenu->AddEntry(Action);
 
     FFiles = new TGameFileCommands(Window, Game);
     auto* Printing = new TPrintCommands(Window, Game);

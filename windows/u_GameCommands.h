@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The game's commands that have no button of their own: both basket fills, undo and redo, the
-// game files (save a copy, open) and the price lists (print, PDF). Each is an action of the main
+// scoreboard and the zoom, the game files (save a copy, open) and the price lists (print, PDF). Each is an action of the main
 // window, so its shortcut works wherever the focus is in the window, and an entry of the game's
 // menu, which the board's context menu and the menu button beside the tabs open. Undo and redo
 // name the step they would take back or do again.
@@ -18,6 +18,7 @@ class QTabWidget;
 class QWidget;
 class TGame;
 class TGameFileCommands;
+class TZoom;
 
 class TGameCommands : public QObject {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
 
     // The menu button beside the tabs.
     QWidget* MenuButton() const { return btnMenu; }
+    // The zoom of the windows, which the scoreboard follows.
+    TZoom& Zoom() const { return *FZoom; }
     // Opens the game in the file at Path as a step, or says why it cannot.
     void OpenGameFile(const QString& Path);
 
@@ -49,4 +52,5 @@ private:
     QAction* actRedo = nullptr;
     QWidget* btnMenu = nullptr;
     TGameFileCommands* FFiles = nullptr;
+    TZoom* FZoom = nullptr;
 };

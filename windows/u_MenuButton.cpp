@@ -2,6 +2,7 @@
 #include "windows/u_MenuButton.h"
 
 #include "board/u_FocusFrame.h"
+#include "board/u_ZoomStyle.h"
 #include "windows/u_BoardMenu.h"
 
 #include <QMenu>
@@ -41,7 +42,7 @@ TMenuButton::TMenuButton(QTabWidget* Tabs, const TBoardMenu& Entries)
 // as high as the tab bar, it stands beside the tabs.
 QSize TMenuButton::sizeHint() const
 {
-    return {ButtonSize, FTabs->tabBar()->sizeHint().height()};
+    return {Zoomed(ButtonSize), FTabs->tabBar()->sizeHint().height()};
 }
 
 void TMenuButton::paintEvent(QPaintEvent*)
@@ -53,7 +54,8 @@ void TMenuButton::paintEvent(QPaintEvent*)
     Option.features &= ~QStyleOptionToolButton::HasMenu;
     Painter.drawComplexControl(QStyle::CC_ToolButton, Option);
     const QColor Ink = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
-    const QRectF Bars(width() / 2.0 - 9, height() / 2.0 - 7, 18, 14);
+    const double Zoom = ZoomFactor();
+    const QRectF Bars(width() / 2.0 - 9 * Zoom, height() / 2.0 - 7 * Zoom, 18 * Zoom, 14 * Zoom);
     for (int Bar = 0; Bar < 3; ++Bar)
-        Painter.fillRect(QRectF(Bars.left(), Bars.top() + Bar * 6, Bars.width(), 2), Ink);
+        Painter.fillRect(QRectF(Bars.left(), Bars.top() + Bar * 6 * Zoom, Bars.width(), 2 * Zoom), Ink);
 }

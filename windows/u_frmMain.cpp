@@ -9,11 +9,13 @@
 #include "windows/u_ButtonKeys.h"
 #include "windows/u_EscClosesTips.h"
 #include "windows/u_GameCommands.h"
+#include "windows/u_PlayerTabs.h"
 #include "windows/u_PointSlider.h"
 #include "windows/u_ReaderRoles.h"
 #include "windows/u_Shutdown.h"
 #include "windows/u_TroubleNotice.h"
 #include "windows/u_WindowFrame.h"
+#include "windows/u_Zoom.h"
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 
@@ -78,6 +80,7 @@ void TfrmMain::FormCreate()
     auto* Keys = new TButtonKeys(this, tacMain, {btnBuyConfirm, btnInfo, btnBuyCancel, btnAdd, btnLock, btnClose}, *FGame,
                                  [this] { BonusClick(nullptr); });
     Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); }, Keys->MenuActions());
+    PlayerTabs = new TPlayerTabs(tacMain, *FGame);
     EscClosesToolTips();
 
     // The tab bar itself is the stop, after the slider and the menu button beside it, and the
@@ -104,8 +107,9 @@ void TfrmMain::FormCreate()
     connect(btnLock, &QPushButton::toggled, this, &TfrmMain::btnLockClick);
     connect(FGame.get(), &TGame::Changed, this, [this] {
         ShowGame();
-        FStore->Changed(FGame->Saved());
+        FStore->Changed(Kept());
     });
+    connect(&Commands->Zoom(), &TZoom::Changed, this, [this] { FStore->Changed(Kept()); });
     new TTroubleNotice(this, *FStore);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmMain::SaveAndEnd);
     // The session may go on after this save; a later change or close saves again.
@@ -115,12 +119,15 @@ void TfrmMain::FormCreate()
     // A tab widget lays out its pages only once it is on screen; the first page needs its real
     // width to size the card buttons, so the window is shown before any page is built.
     show();
-    FGame->Start(FStore->Load());
+    // The pages are built at the zoom the game was left at.
+    const std::optional<TSavedGame> Saved = FStore->Load();
+    Commands->Zoom().Start(Saved ? Saved->Zoom : 100);
+    FGame->Start(Saved);
     // Tells of the changes from the game as it starts.
     new TAnnouncer(this, *FGame);
     trbTreasury->setMaximum(TreasuryMax / TreasuryStep);
     ShowGame();
-    FStore->Started(FGame->Saved());
+    FStore->Started(Kept());
 }
 
 void TfrmMain::UseWindows(TfrmInfo& Info, TfrmBonus& Bonus)
@@ -130,6 +137,16 @@ void TfrmMain::UseWindows(TfrmInfo& Info, TfrmBonus& Bonus)
     connect(frmBonus, &TfrmBonus::EditCredits, FGame.get(), &TGame::EditCredits);
     connect(frmBonus, &TfrmBonus::RecalcCredits, FGame.get(), &TGame::RecalcCredits);
     connect(frmBonus, &TfrmBonus::DeleteAllPlayers, this, &TfrmMain::DeleteAllPlayers);
+    Commands->Zoom().Follow(frmInfo);
+    Commands->Zoom().Follow(frmBonus);
+}
+
+// The game, and the zoom it is seen at.
+TSavedGame TfrmMain::Kept() const
+{
+    TSavedGame Game = FGame->Saved();
+    Game.Zoom = Commands->Zoom().Percent();
+    return Game;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* Event)
@@ -141,13 +158,13 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
 // While every player and page is still alive.
 void TfrmMain::FormSaveState()
 {
-    FStore->Save(FGame->Saved());
+    FStore->Save(Kept());
 }
 
 // Closing the window, quitting and SIGTERM all arrive here.
 void TfrmMain::SaveAndEnd()
 {
-    FStore->Close(FGame->Saved());
+    FStore->Close(Kept());
 }
 
 void TfrmMain::ShowGame()
@@ -162,6 +179,7 @@ void TfrmMain::ShowGame()
     // The slider follows the current player, so that it never shows a treasury nobody has.
     ShowTreasury(FGame->CurrentPlayer()->Treasury());
     Commands->ShowHistory();
+    PlayerTabs->Show();
 }
 
 void TfrmMain::ShowTreasury(int Treasury)

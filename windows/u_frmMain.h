@@ -19,6 +19,7 @@ class TDM;
 class TGameCommands;
 class TGameStore;
 class TPagesOutOfSight;
+class TPlayerTabs;
 class TPointSlider;
 class TfrmBonus;
 class TfrmInfo;
@@ -58,6 +59,7 @@ private:
     void FormCreate();
     void FormSaveState();
     void SaveAndEnd();
+    TSavedGame Kept() const;
     void tacMainChange(int Index);
     void trbTreasuryChange(int Value);
     void trbTreasuryTracking(int Value);
@@ -100,4 +102,5 @@ private:
     TfrmInfo* frmInfo = nullptr;
     TfrmBonus* frmBonus = nullptr;
     TGameCommands* Commands = nullptr;
+    TPlayerTabs* PlayerTabs = nullptr;
 };

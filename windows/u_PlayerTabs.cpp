@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#include "windows/u_PlayerTabs.h"
+
+#include "ledger/u_TGame.h"
+#include "windows/u_BoardMenu.h"
+#include "windows/u_PlayerMenu.h"
+
+#include <QEvent>
+#include <QTabBar>
+#include <QTabWidget>
+
+TPlayerTabs::TPlayerTabs(QTabWidget* Tabs, TGame& Game)
+    : QObject(Tabs)
+    , FTabs(Tabs)
+    , FBar(Tabs->tabBar())
+    , FGame(Game)
+{
+    FBar->installEventFilter(this);
+    // The window's palette gives the edge: the style sheet of the tab bar keeps a change of it
+    // from reaching the tab widget.
+    Tabs->window()->installEventFilter(this);
+    // Names make tabs wide: they give up the end of the name before the scroll arrows come, and
+    // the number, in front, stays.
+    Tabs->setElideMode(Qt::ElideRight);
+}
+
+void TPlayerTabs::Show()
+{
+    const QColor Edge = FTabs->window()->palette().color(QPalette::WindowText);
+    for (int i = 0; i < FBar->count(); ++i) {
+        const TPlayer* Player = FGame.PlayerAt(i);
+        if (!Player)
+            break;
+        const QString Number = QString::number(Player->Player());
+        const QString Name = Player->Name();
+        // An ampersand in a name is shown, not taken for a shortcut mark.
+        const QString Text = Name.isEmpty() ? Number : Number + QLatin1Char(' ') + QString(Name).replace(QLatin1Char('&'), QLatin1String("&&"));
+        if (FBar->tabText(i) != Text)
+            FBar->setTabText(i, Text);
+        const QString Spoken = QStringLiteral("Player ") + Number + (Name.isEmpty() ? QString() : QStringLiteral(", ") + Name);
+        if (FBar->accessibleTabName(i) != Spoken)
+            FBar->setAccessibleTabName(i, Spoken);
+        // The swatch is made again only when the colour changed.
+        const int Colour = int(Player->Colour());
+        if (FBar->tabData(i).toInt() != Colour) {
+            FBar->setTabIcon(i, ColourSwatch(Player->Colour(), Edge));
+            FBar->setTabData(i, Colour);
+        }
+        // The whole name, which a narrow tab cuts short, and the colour in words.
+        QString Tip = Name.isEmpty() ? QString() : Spoken;
+        if (Player->Colour() != TableColour::None)
+            Tip = Spoken + QStringLiteral(", ") + TableColourWord(Player->Colour());
+        if (FBar->tabToolTip(i) != Tip)
+            FBar->setTabToolTip(i, Tip);
+    }
+}
+
+// The window's events arrive here too, also while it is being destroyed: the tab widget is only
+// touched for the one event that concerns it.
+bool TPlayerTabs::eventFilter(QObject* Watched, QEvent* Event)
+{
+    if (Watched != FBar) {
+        // The swatches' edges follow a light or dark palette: every swatch is made again.
+        if (Event->type() == QEvent::PaletteChange) {
+            for (int i = 0; i < FBar->count(); ++i)
+                FBar->setTabData(i, QVariant());
+            Show();
+        }
+        return false;
+    }
+    // The keyboard opens the menu of the tab shown, below it; the mouse that of the tab clicked.
+    QPoint Pointer;
+    const MenuAsked Asked = MenuRequest(*Event, &Pointer);
+    if (Asked == MenuAsked::Nothing)
+        return false;
+    const int Index = Asked == MenuAsked::ForPointer ? FBar->tabAt(Pointer) : FBar->currentIndex();
+    if (Index < 0)
+        return false;
+    PopupPlayerMenu(FBar, FGame, Index, FBar->mapToGlobal(Asked == MenuAsked::ForPointer ? Pointer : FBar->tabRect(Index).bottomLeft()));
+    return true;
+}
