@@ -625,6 +625,9 @@ void TestStateFile::textKeepsWhatIsNotTheGames_data()
     // "[main/" names main//, whose purchase_lock is not the game's.
     QTest::newRow("a section named below [main], CR line ends")
         << QByteArray("[main]\r[main/\nplam=-6\r\npurchase_lock=0x\r\n") << QByteArrayList{"[main/\nplam=-6\r\npurchase_lock=0x\r\n"};
+    // The game has no name, colour or zoom to give: the old ones go rather than come back.
+    QTest::newRow("a name, a colour and a zoom the game no longer has")
+        << QByteArray("[main]\nzoom=150\n[player1]\nname=Old\ncolour=red\nnote=x\n") << QByteArrayList{"note=x\n"};
     QTest::newRow("a comment after a key of the game") << QByteArray("[main]\nplayer_num=5 ; five\n; kept\n")
                                                        << QByteArrayList{"; kept\n"};
     QTest::newRow("a byte order mark") << QByteArray("\xEF\xBB\xBF[main]\nplayer_num=5\n") << QByteArrayList{"\xEF\xBB\xBF[main]\n"};
