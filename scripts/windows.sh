@@ -11,7 +11,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 # Raise when the Qt configuration below changes, so that caches built the old way are not used.
-QT_RECIPE=2
+QT_RECIPE=3
 MINGW=x86_64-w64-mingw32
 TOOLCHAIN="$QUORVANE_ROOT/packaging/windows/mingw-w64.cmake"
 BUILD="$QUORVANE_ROOT/build-windows"
@@ -65,7 +65,9 @@ build_qt() {
 
 # A static Qt (Core, Gui, Widgets, PrintSupport, Network, Test) for Windows with every third-party library
 # bundled. Debian's tarball leaves out the tablet (wintab) sources, so tablet events are off;
-# with Direct2D off, DirectWrite 3 must be off too or its font database is left unresolved.
+# with Direct2D off, DirectWrite 3 must be off too or its font database is left unresolved, and
+# DirectWrite itself, whose font engine is then not built: print support would still call it,
+# and quorvane.exe would not link. Text is drawn through GDI, as it was already.
 configure_qt() {
     local prefix=$1 version=$2 work=$3
     log "Getting Qt's source ($version)"
@@ -79,7 +81,7 @@ configure_qt() {
         -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DFEATURE_tabletevent=OFF -DINPUT_opengl=no -DFEATURE_opengl=OFF \
-        -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
+        -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF \
         -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_vulkan=OFF \
         -DFEATURE_openssl=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_glib=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
