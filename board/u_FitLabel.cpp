@@ -5,14 +5,19 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 namespace {
 
-bool AllFit(const QFont& Font, const QStringList& Texts, QSize Box)
+// Whether every text fits Box in Font. Widest first, a font too big is told by the first text.
+bool AllFit(const QFont& Font, const QStringList& Widest, QSize Box)
 {
     const QFontMetricsF Metrics(Font);
     if (Metrics.height() > Box.height())
         return false;
-    for (const QString& Text : Texts)
+    for (const QString& Text : Widest)
         if (Metrics.horizontalAdvance(Text) > Box.width())
             return false;
     return true;
@@ -34,15 +39,37 @@ constexpr double SmallestSize = 4;
 
 QFont FittingFont(const QFont& Base, const QStringList& Texts, QSize Box)
 {
-    if (AllFit(Base, Texts, Box))
+    const QFontMetricsF Metrics(Base);
+    std::vector<std::pair<double, qsizetype>> Widths;
+    Widths.reserve(std::size_t(Texts.size()));
+    for (qsizetype i = 0; i < Texts.size(); ++i)
+        Widths.emplace_back(Metrics.horizontalAdvance(Texts[i]), i);
+    std::sort(Widths.begin(), Widths.end(), std::greater<>());
+    const double Width = Widths.empty() ? 0 : Widths.front().first;
+    if (Metrics.height() <= Box.height() && Width <= Box.width())
         return Base;
+    QStringList Widest;
+    Widest.reserve(Texts.size());
+    for (const auto& [Advance, i] : Widths)
+        Widest << Texts[i];
+
     const bool Points = Base.pointSizeF() > 0;
     double Fits = SmallestSize;
     double TooBig = Points ? Base.pointSizeF() : Base.pixelSize();
+    // Text grows almost in proportion to its font, so the size at which the base font's text
+    // would just fit is tried first, then a quarter point beyond it on the side still open, which
+    // usually settles it: every size a font is tried at costs a font engine of its own. What is
+    // left after that is halved.
+    double Size = TooBig * std::min(Box.height() / Metrics.height(), Width > 0 ? Box.width() / Width : 1.0);
+    bool Guessed = false;
     // Sizes a quarter point apart look the same; stop there.
     while (TooBig - Fits > 0.25) {
-        const double Size = (Fits + TooBig) / 2;
-        (AllFit(Sized(Base, Size, Points), Texts, Box) ? Fits : TooBig) = Size;
+        if (!(Size > Fits && Size < TooBig))
+            Size = (Fits + TooBig) / 2;
+        const bool Fit = AllFit(Sized(Base, Size, Points), Widest, Box);
+        (Fit ? Fits : TooBig) = Size;
+        Size = Guessed ? (Fits + TooBig) / 2 : Fit ? Size + 0.25 : Size - 0.25;
+        Guessed = true;
     }
     return Sized(Base, Fits, Points);
 }
