@@ -14,30 +14,39 @@ double Luminance(QColor Colour)
     return 0.2126 * Channel(Colour.redF()) + 0.7152 * Channel(Colour.greenF()) + 0.0722 * Channel(Colour.blueF());
 }
 
+double RatioOf(double La, double Lb)
+{
+    return (std::max(La, Lb) + 0.05) / (std::min(La, Lb) + 0.05);
+}
+
 // Painted fills are quantised to 8 bits a channel: aim a little above the ratio asked for.
 constexpr double Headroom = 0.1;
 
 // Points checked along a gradient: its luminance need not be lowest at an end.
 constexpr int Samples = 32;
 
+// The searches below measure many fills against one text colour, whose luminance is worked out
+// once: the faces' colours are computed at start.
 double LowestAlong(QColor Left, QColor Right, QColor Text)
 {
-    double Lowest = ContrastRatio(Left, Text);
+    const double Lt = Luminance(Text);
+    double Lowest = RatioOf(Luminance(Left), Lt);
     for (int i = 1; i <= Samples; ++i)
-        Lowest = std::min(Lowest, ContrastRatio(Mix(Left, Right, double(i) / Samples), Text));
+        Lowest = std::min(Lowest, RatioOf(Luminance(Mix(Left, Right, double(i) / Samples)), Lt));
     return Lowest;
 }
 
 // The smallest share of Away mixed into Colour that gives Ratio against Text (all of it at most).
 double ShareToReach(QColor Colour, QColor Away, QColor Text, double Ratio)
 {
-    if (ContrastRatio(Colour, Text) >= Ratio)
+    const double Lt = Luminance(Text);
+    if (RatioOf(Luminance(Colour), Lt) >= Ratio)
         return 0;
     double Low = 0;
     double High = 1;
     for (int Step = 0; Step < 16; ++Step) {
         const double Middle = (Low + High) / 2;
-        (ContrastRatio(Mix(Colour, Away, Middle), Text) >= Ratio ? High : Low) = Middle;
+        (RatioOf(Luminance(Mix(Colour, Away, Middle)), Lt) >= Ratio ? High : Low) = Middle;
     }
     return High;
 }
@@ -103,9 +112,7 @@ QColor Mix(QColor A, QColor B, double Part)
 
 double ContrastRatio(QColor A, QColor B)
 {
-    const double La = Luminance(A);
-    const double Lb = Luminance(B);
-    return (std::max(La, Lb) + 0.05) / (std::min(La, Lb) + 0.05);
+    return RatioOf(Luminance(A), Luminance(B));
 }
 
 QColor TextColourOn(QColor Background)
