@@ -44,12 +44,8 @@ TGameCommands::TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std
     BoardMenu->AddEntry(actUndo);
     BoardMenu->AddEntry(actRedo);
 
-    // Beside the main window, for the whole table to read; a row chosen there shows that player.
-    auto* Scoreboard = new TfrmScoreboard(Window, Game);
-    connect(Scoreboard, &TfrmScoreboard::PlayerChosen, Tabs, &QTabWidget::setCurrentIndex);
     QAction* actScoreboard = AddWindowAction(Window, "actScoreboard", QStringLiteral("Scoreboard"), {QKeySequence(Qt::CTRL | Qt::Key_T)});
-    connect(actScoreboard, &QAction::triggered, Scoreboard, &TfrmScoreboard::ShowBeside);
-    FZoom->Follow(Scoreboard);
+    connect(actScoreboard, &QAction::triggered, this, [this, Window, Tabs] { ShowScoreboard(Window, Tabs); });
     BoardMenu->AddSeparator();
     BoardMenu->AddEntry(actScoreboard);
     for (QAction* Action : (new TZoomCommands(Window, *FZoom))->Actions())
@@ -71,6 +67,18 @@ TGameCommands::TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std
 void TGameCommands::OpenGameFile(const QString& Path)
 {
     FFiles->OpenGameFile(Path);
+}
+
+// Beside the main window, for the whole table to read; a row chosen there shows that player. Made
+// when first asked for: a start does not pay for a window that many games never open.
+void TGameCommands::ShowScoreboard(QWidget* Window, QTabWidget* Tabs)
+{
+    if (!FScoreboard) {
+        FScoreboard = new TfrmScoreboard(Window, FGame);
+        connect(FScoreboard, &TfrmScoreboard::PlayerChosen, Tabs, &QTabWidget::setCurrentIndex);
+        FZoom->Follow(FScoreboard);
+    }
+    FScoreboard->ShowBeside();
 }
 
 void TGameCommands::ShowHistory()

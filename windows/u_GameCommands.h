@@ -19,6 +19,7 @@ class QWidget;
 class TGame;
 class TGameFileCommands;
 class TZoom;
+class TfrmScoreboard;
 
 class TGameCommands : public QObject {
     Q_OBJECT
@@ -45,6 +46,7 @@ private:
     void FillBasket(PlanGoal Goal);
     void UndoStep();
     void RedoStep();
+    void ShowScoreboard(QWidget* Window, QTabWidget* Tabs);
 
     TGame& FGame;
     std::function<bool()> FCardClicksSelect;
@@ -53,4 +55,5 @@ private:
     QWidget* btnMenu = nullptr;
     TGameFileCommands* FFiles = nullptr;
     TZoom* FZoom = nullptr;
+    TfrmScoreboard* FScoreboard = nullptr;
 };
