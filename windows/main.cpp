@@ -13,12 +13,12 @@
 
 namespace {
 
-// The pictures the desktop entry's icon is installed with, built into the program. Looked up in
-// the icon theme instead, it would cost the start every image plugin there is.
+// The pictures the desktop entry's icon is installed with, up to 48 pixels, built into the
+// program. Looked up in the icon theme instead, it would cost the start every image plugin there is.
 QIcon ProgramIcon()
 {
     QIcon Icon;
-    for (const int Size : {16, 32, 48, 256}) {
+    for (const int Size : {16, 32, 48}) {
         QImageReader Reader(QStringLiteral(":/icons/hicolor/%1x%1/apps/" QUORVANE_APP_ID ".png").arg(Size), "png");
         // Told the format, a reader still asks every image plugin whether it reads it better.
         Reader.setAutoDetectImageFormat(false);
