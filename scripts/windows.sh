@@ -92,6 +92,10 @@ configure_qt() {
 build_quorvane() {
     local qt=$1 testing=$2
     log "Building quorvane.exe"
+    # A build configured with another static Qt (an older recipe) would keep finding that one.
+    if [ -f "$BUILD/CMakeCache.txt" ] && ! grep -qF "Qt6_DIR:PATH=$qt/" "$BUILD/CMakeCache.txt"; then
+        rm -rf "$BUILD/CMakeCache.txt" "$BUILD/CMakeFiles"
+    fi
     cmake -S "$QUORVANE_ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DQUORVANE_WINDOWS_QT="$qt" -DCMAKE_PREFIX_PATH="$qt" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
