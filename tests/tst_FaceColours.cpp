@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Card faces as the user sees them in a light and a dark palette: text contrast on every face and
-// gradient, disabled faces dimmed toward the window colour, hover and press, and the cost label's
-// warning, in colour and in a frame, when the basket costs more than the treasury.
+// gradient, disabled faces dimmed toward the window colour, hover and press, the cost label's
+// warning, in colour and in a frame, when the basket costs more than the treasury, and a desktop
+// that turns light or dark while the program runs.
 
 #include "Fixture.h"
 
@@ -9,7 +10,9 @@
 #include "board/u_FocusFrame.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QStyle>
 #include <QTest>
@@ -22,6 +25,8 @@ private slots:
     void hoverAndPressShowAndKeepContrast();
     void overspentCostIsWarned_data();
     void overspentCostIsWarned();
+    void paletteChangedWhileRunningReachesTheBoard_data();
+    void paletteChangedWhileRunningReachesTheBoard();
 
 };
 
@@ -186,6 +191,51 @@ void TestFaceColours::overspentCostIsWarned()
     QCOMPARE(Cost->text(), QStringLiteral("Cost: 0"));
     QCOMPARE(Cost->palette().color(QPalette::WindowText), Usual);
     QCOMPARE(EdgePixelsIn(Cost, Warning), 0);
+}
+
+void TestFaceColours::paletteChangedWhileRunningReachesTheBoard_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("players");
+    QTest::newRow("light, then dark") << "light" << "dark" << 1;
+    QTest::newRow("dark, then light") << "dark" << "light" << 1;
+    // Enough tabs for the bar's scroll arrows.
+    QTest::newRow("light, then dark, 12 players") << "light" << "dark" << 12;
+}
+
+// A desktop that changes its palette while the program runs shows the window as a start in that
+// palette would: the pages and their greyed faces, the tabs and their arrows too, not only the
+// window around them.
+void TestFaceColours::paletteChangedWhileRunningReachesTheBoard()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(int, players);
+    const auto Shot = [&] {
+        for (int Added = 1; Added < players; ++Added)
+            QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+        // Everything dearer than the treasury is greyed, washed toward the window colour.
+        Child<QSlider>(Main, "trbTreasury")->setValue(0);
+        return Main->grab().toImage();
+    };
+    const auto Light = qScopeGuard([] { UsePalette("light"); });
+    EndProgram();
+    UsePalette(to);
+    StartProgram();
+    QVERIFY(QTest::qWaitForWindowExposed(Main));
+    const QImage Started = Shot();
+    EndProgram();
+    // A first start again, not the game the last one left for recovery.
+    QDir(Home.Documents()).removeRecursively();
+    UsePalette(from);
+    StartProgram();
+    QVERIFY(QTest::qWaitForWindowExposed(Main));
+    UsePalette(to);
+    // The desktop's change reaches the widgets through the event loop.
+    QCoreApplication::sendPostedEvents();
+    const QImage Changed = Shot();
+    QVERIFY(Changed == Started);
 }
 
 QTEST_MAIN(TestFaceColours)

@@ -60,8 +60,16 @@ void TPlayerTabs::Show()
 bool TPlayerTabs::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (Watched != FBar) {
-        // The swatches' edges follow a light or dark palette: every swatch is made again.
         if (Event->type() == QEvent::PaletteChange) {
+            // Qt takes the tab widget for styled by a sheet once its bar has one, and hands a
+            // new palette of the window down to no widget it takes so: the pages with their
+            // greyed cards, the tabs and the bar's arrows would keep the palette of the start.
+            const QPalette Palette = FTabs->window()->palette();
+            FTabs->setPalette(Palette);
+            for (QWidget* Styled : FTabs->findChildren<QWidget*>())
+                if (Styled->testAttribute(Qt::WA_StyleSheet))
+                    Styled->setPalette(Palette);
+            // The swatches' edges follow a light or dark palette: every swatch is made again.
             for (int i = 0; i < FBar->count(); ++i)
                 FBar->setTabData(i, QVariant());
             Show();
