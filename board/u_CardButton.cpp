@@ -46,6 +46,8 @@ protected:
         QWidget::changeEvent(Event);
         if (Event->type() == QEvent::PaletteChange)
             TakeLooks();
+        else if (Event->type() == QEvent::EnabledChange && !isEnabled() && !FDisabledKnown)
+            TakeDisabledLook();
     }
 
 private:
@@ -53,14 +55,25 @@ private:
     // label's text colours follow the face.
     void TakeLooks()
     {
-        const QColor Window = palette().color(QPalette::Window);
-        FEnabled = CardFaceLook(FColour, FColour1, Window, true);
-        FDisabled = CardFaceLook(FColour, FColour1, Window, false);
+        FEnabled = CardFaceLook(FColour, FColour1, palette().color(QPalette::Window), true);
         QPalette Palette = FLabel->palette();
         for (const auto Group : {QPalette::Active, QPalette::Inactive})
             Palette.setColor(Group, QPalette::WindowText, FEnabled.Text);
+        FLabel->setPalette(Palette);
+        FDisabledKnown = false;
+        if (!isEnabled())
+            TakeDisabledLook();
+    }
+
+    // The greyed look, which costs the most to work out and which most cards of a page never
+    // show, is worked out when the card is first greyed.
+    void TakeDisabledLook()
+    {
+        FDisabled = CardFaceLook(FColour, FColour1, palette().color(QPalette::Window), false);
+        QPalette Palette = FLabel->palette();
         Palette.setColor(QPalette::Disabled, QPalette::WindowText, FDisabled.Text);
         FLabel->setPalette(Palette);
+        FDisabledKnown = true;
     }
 
     TCardButton* FButton;
@@ -70,6 +83,7 @@ private:
     QColor FColour1;
     TFaceLook FEnabled;
     TFaceLook FDisabled;
+    bool FDisabledKnown = false;
 };
 
 // Hover and press move the fill away from the text colour, so the text only gains contrast.

@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QTest>
 
+#include <algorithm>
+
 class TestFaceColours : public WindowsTest {
     Q_OBJECT
 private slots:
@@ -198,10 +200,12 @@ void TestFaceColours::paletteChangedWhileRunningReachesTheBoard_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<int>("players");
-    QTest::newRow("light, then dark") << "light" << "dark" << 1;
-    QTest::newRow("dark, then light") << "dark" << "light" << 1;
+    QTest::addColumn<bool>("greyedBefore");
+    QTest::newRow("light, then dark") << "light" << "dark" << 1 << false;
+    QTest::newRow("dark, then light") << "dark" << "light" << 1 << false;
+    QTest::newRow("light, then dark, cards greyed before") << "light" << "dark" << 1 << true;
     // Enough tabs for the bar's scroll arrows.
-    QTest::newRow("light, then dark, 12 players") << "light" << "dark" << 12;
+    QTest::newRow("light, then dark, 12 players") << "light" << "dark" << 12 << false;
 }
 
 // A desktop that changes its palette while the program runs shows the window as a start in that
@@ -212,12 +216,21 @@ void TestFaceColours::paletteChangedWhileRunningReachesTheBoard()
     QFETCH(QString, from);
     QFETCH(QString, to);
     QFETCH(int, players);
+    QFETCH(bool, greyedBefore);
+    // The treasury at its lowest: everything dearer is greyed, washed toward the window colour.
+    const auto Spend = [this] {
+        auto* Slider = Child<QSlider>(Main, "trbTreasury");
+        Slider->setValue(Slider->maximum());
+    };
     const auto Shot = [&] {
         for (int Added = 1; Added < players; ++Added)
             QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
-        // Everything dearer than the treasury is greyed, washed toward the window colour.
-        Child<QSlider>(Main, "trbTreasury")->setValue(0);
+        Spend();
         return Main->grab().toImage();
+    };
+    const auto Greyed = [this] {
+        const QList<TCardButton*> Cards = Main->findChildren<TCardButton*>();
+        return std::count_if(Cards.begin(), Cards.end(), [](const TCardButton* Card) { return !Card->isEnabled(); });
     };
     const auto Light = qScopeGuard([] { UsePalette("light"); });
     EndProgram();
@@ -225,12 +238,15 @@ void TestFaceColours::paletteChangedWhileRunningReachesTheBoard()
     StartProgram();
     QVERIFY(QTest::qWaitForWindowExposed(Main));
     const QImage Started = Shot();
+    QVERIFY(Greyed() > 0);
     EndProgram();
     // A first start again, not the game the last one left for recovery.
     QDir(Home.Documents()).removeRecursively();
     UsePalette(from);
     StartProgram();
     QVERIFY(QTest::qWaitForWindowExposed(Main));
+    if (greyedBefore)
+        Spend();
     UsePalette(to);
     // The desktop's change reaches the widgets through the event loop.
     QCoreApplication::sendPostedEvents();
