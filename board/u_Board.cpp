@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/u_Board.h"
 
+#include "board/u_AccessibleFactory.h"
 #include "board/u_GreyedStop.h"
 
 #include <QAbstractButton>
@@ -37,13 +38,6 @@ private:
     QList<QWidget*> Order() const { return static_cast<TBoard*>(widget())->ReadingOrder(); }
 };
 
-QAccessibleInterface* BoardAccessible(const QString& Class, QObject* Object)
-{
-    if (Class == QLatin1String("TBoard"))
-        return new TBoardAccessible(static_cast<TBoard*>(Object));
-    return nullptr;
-}
-
 // The available column is the one at the board's left edge.
 bool Available(const QWidget* Card)
 {
@@ -55,8 +49,7 @@ bool Available(const QWidget* Card)
 TBoard::TBoard(QWidget* Parent)
     : QWidget(Parent)
 {
-    static const bool Installed = (QAccessible::installFactory(BoardAccessible), true);
-    Q_UNUSED(Installed);
+    UseAccessible<TBoard, TBoardAccessible>();
     FGreyedStop = new TGreyedStop(this);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/u_CardSpeech.h"
 
+#include "board/u_AccessibleFactory.h"
 #include "board/u_CardButton.h"
 
 #include <QAccessible>
@@ -53,16 +54,9 @@ private:
     TCardButton* Card() const { return static_cast<TCardButton*>(widget()); }
 };
 
-QAccessibleInterface* CardAccessible(const QString& Class, QObject* Object)
-{
-    if (Class == QLatin1String("TCardButton"))
-        return new TCardAccessible(static_cast<TCardButton*>(Object));
-    return nullptr;
-}
-
 // Installed as the program loads: a button's interface is made, and kept, at the first change of
 // its text, before any spoken name is set.
-[[maybe_unused]] const bool Installed = (QAccessible::installFactory(CardAccessible), true);
+[[maybe_unused]] const bool Installed = (UseAccessible<TCardButton, TCardAccessible>(), true);
 
 } // namespace
 

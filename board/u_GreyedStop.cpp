@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/u_GreyedStop.h"
 
+#include "board/u_AccessibleFactory.h"
 #include "board/u_FocusFrame.h"
 
 #include <QAccessible>
@@ -44,20 +45,12 @@ private:
     TGreyedStop* Stop() const { return static_cast<TGreyedStop*>(widget()); }
 };
 
-QAccessibleInterface* GreyedStopAccessible(const QString& Class, QObject* Object)
-{
-    if (Class == QLatin1String("TGreyedStop"))
-        return new TGreyedStopAccessible(static_cast<TGreyedStop*>(Object));
-    return nullptr;
-}
-
 } // namespace
 
 TGreyedStop::TGreyedStop(QWidget* Board)
     : QWidget(Board)
 {
-    static const bool Installed = (QAccessible::installFactory(GreyedStopAccessible), true);
-    Q_UNUSED(Installed);
+    UseAccessible<TGreyedStop, TGreyedStopAccessible>();
     setObjectName(QStringLiteral("greyedStop"));
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);

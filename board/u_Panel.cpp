@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/u_Panel.h"
 
+#include "board/u_AccessibleFactory.h"
 #include "board/u_FocusFrame.h"
 
 #include <QAccessible>
@@ -57,20 +58,12 @@ private:
     TPanel* Bar() const { return static_cast<TPanel*>(widget()); }
 };
 
-QAccessibleInterface* PanelAccessible(const QString& Class, QObject* Object)
-{
-    if (Class == QLatin1String("TPanel"))
-        return new TPanelAccessible(static_cast<TPanel*>(Object));
-    return nullptr;
-}
-
 } // namespace
 
 TPanel::TPanel(QWidget* Parent)
     : QFrame(Parent)
 {
-    static const bool Installed = (QAccessible::installFactory(PanelAccessible), true);
-    Q_UNUSED(Installed);
+    UseAccessible<TPanel, TPanelAccessible>();
 }
 
 void TPanel::LabelsChanged()

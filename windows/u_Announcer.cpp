@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/u_Announcer.h"
 
+#include "board/u_AccessibleFactory.h"
 #include "board/u_AddedMarks.h"
 #include "board/u_CardButton.h"
 #include "catalogue/u_Function.h"
@@ -55,13 +56,6 @@ public:
     }
 };
 
-QAccessibleInterface* NotificationAccessible(const QString& Class, QObject* Object)
-{
-    if (Class == QLatin1String("TNotification"))
-        return new TNotificationAccessible(static_cast<TNotification*>(Object));
-    return nullptr;
-}
-
 QString CardsText(int Count)
 {
     return QString::number(Count) + (Count == 1 ? QStringLiteral(" card") : QStringLiteral(" cards"));
@@ -82,8 +76,7 @@ TAnnouncer::TAnnouncer(QWidget* Window, const TGame& Game)
     : QObject(Window)
     , FGame(Game)
 {
-    static const bool Installed = (QAccessible::installFactory(NotificationAccessible), true);
-    Q_UNUSED(Installed);
+    UseAccessible<TNotification, TNotificationAccessible>();
     FNotification = new TNotification(Window);
     FSeen = Look();
     connect(&Game, &TGame::Changed, this, &TAnnouncer::GameChanged);

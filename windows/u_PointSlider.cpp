@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/u_PointSlider.h"
 
+#include "board/u_AccessibleFactory.h"
 #include "catalogue/u_Const.h"
 
 #include <QAccessible>
@@ -48,13 +49,6 @@ private:
     }
 };
 
-QAccessibleInterface* PointSliderAccessible(const QString& Class, QObject* Object)
-{
-    if (Class == QLatin1String("TPointSlider"))
-        return new TPointSliderAccessible(static_cast<TPointSlider*>(Object));
-    return nullptr;
-}
-
 } // namespace
 
 TPointSlider::TPointSlider(Qt::Orientation Orientation, QWidget* Parent, int Origin, int PerStep)
@@ -62,8 +56,7 @@ TPointSlider::TPointSlider(Qt::Orientation Orientation, QWidget* Parent, int Ori
     , FOrigin(Origin)
     , FPerStep(PerStep)
 {
-    static const bool Installed = (QAccessible::installFactory(PointSliderAccessible), true);
-    Q_UNUSED(Installed);
+    UseAccessible<TPointSlider, TPointSliderAccessible>();
 }
 
 int TPointSlider::PositionOf(int Points) const
