@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "state/u_GameFile.h"
 
+#include "state/u_IniText.h"
 #include "state/u_SaveFile.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,18 +18,13 @@ bool IsText(const QByteArray& Bytes)
     return !Bytes.contains('\0') && Bytes.isValidUtf8();
 }
 
-// A line "[main]", blanks around the name allowed, as the INI reader recognises a section.
+// A [main] section, as the INI reader recognises one.
 bool HasMainSection(const QByteArray& Bytes)
 {
-    for (const QByteArray& Raw : Bytes.split('\n')) {
-        QByteArrayView Line = QByteArrayView(Raw).trimmed();
-        if (Line.startsWith("\xEF\xBB\xBF"))
-            Line = Line.sliced(3).trimmed();
-        const qsizetype Close = Line.indexOf(']');
-        if (Line.startsWith('[') && Close > 0 && Line.sliced(1, Close - 1).trimmed() == "main")
-            return true;
-    }
-    return false;
+    const std::vector<TIniLine> Lines = IniLines(Bytes);
+    return std::any_of(Lines.begin(), Lines.end(), [](const TIniLine& Line) {
+        return Line.Kind == IniLineKind::Section && Line.Name == QLatin1String("main/");
+    });
 }
 
 const QString TooLarge = QStringLiteral("It is larger than 1 MB, far larger than any game.");
