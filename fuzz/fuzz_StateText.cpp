@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Arbitrary bytes as a state file that a close writes into. IniLines must name exactly the keys
-// that QSettings reads from them. Once a game is written in through WriteStateFile, reading the
-// file back must give exactly that game, and every key that is not the game's its old value.
+// that QSettings reads from them, and TIniValues give each the value QSettings gives it. Once a
+// game is written in through WriteStateFile, reading the file back must give exactly that game,
+// and every key that is not the game's its old value.
 // No window is made: this runs thousands of times faster than fuzz_StateFile's starts.
 
 #include "state/u_IniText.h"
+#include "state/u_IniValues.h"
 #include "state/u_StateFile.h"
 
 #include <QCoreApplication>
@@ -95,6 +97,13 @@ bool LookedUp(const QString& Key)
     return !Key.isEmpty() && !Key.contains(QLatin1String("//")) && !Key.startsWith(u'/') && !Key.endsWith(u'/');
 }
 
+// The same value as a reader of the state file sees it: its type, its text and, for a list, its
+// items. (Values of types without a comparison never compare equal as variants.)
+bool SameValue(const QVariant& A, const QVariant& B)
+{
+    return A.metaType() == B.metaType() && A.toString() == B.toString() && A.toStringList() == B.toStringList();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -118,6 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     const QSettings Old(Before, QSettings::IniFormat);
     const QStringList OldKeys = Old.allKeys();
     Check(KeyNames(Text) == OldKeys);
+    const TIniValues Values(Text.toByteArray());
+    for (const QString& Key : OldKeys)
+        Check(!LookedUp(Key) || SameValue(Values.Value(Key), Old.value(Key)));
 
     static const TSavedGame Game = KnownGame();
     static const QStringList GameKeys = KeyNames(StateText(EveryKey(Game)));

@@ -59,10 +59,8 @@ TGameFileRead ReadGameFile(const QString& Path)
         return Refused(QStringLiteral("It is not a text file."));
     if (!HasMainSection(Bytes))
         return Refused(QStringLiteral("It holds no game: there is no [main] section."));
-    std::optional<TSavedGame> Game = ReadStateFile(Path);
-    if (!Game)
-        return Refused(QStringLiteral("It cannot be read."));
-    return {std::move(Game), QString()};
+    // The bytes that were checked are the game: the file may have changed since.
+    return {InspectStateText(Bytes).Game, QString()};
 }
 
 bool WriteGameFile(const QString& Path, const TSavedGame& Game)

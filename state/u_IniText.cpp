@@ -15,15 +15,6 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || IsBreak(c);
 }
 
-QString Compared(QString Name)
-{
-#ifdef Q_OS_WIN
-    return Name.toLower();
-#else
-    return Name;
-#endif
-}
-
 // A section or key name as the reader decodes it: UTF-8, with a backslash for '/', and "%XX"
 // or "%UXXXX" (hexadecimal) for that character; a '%' that starts neither stands for itself.
 QString DecodedName(QByteArrayView Raw)
@@ -81,6 +72,15 @@ qsizetype PastLineEnd(QByteArrayView Text, qsizetype From)
 }
 
 } // namespace
+
+QString IniComparedName(QString Name)
+{
+#ifdef Q_OS_WIN
+    return Name.toLower();
+#else
+    return Name;
+#endif
+}
 
 std::vector<TIniLine> IniLines(QByteArrayView Text)
 {
@@ -147,12 +147,13 @@ std::vector<TIniLine> IniLines(QByteArrayView Text)
         const QByteArrayView Body = Text.sliced(Start, i - Start);
         if (Body.startsWith('[')) {
             const qsizetype Close = Body.indexOf(']');
-            Section = Compared(SectionName(Body.sliced(1, (Close < 0 ? Body.size() : Close) - 1)));
+            Section = IniComparedName(SectionName(Body.sliced(1, (Close < 0 ? Body.size() : Close) - 1)));
             Line.Kind = IniLineKind::Section;
             Line.Name = Section;
         } else if (Equals >= 0) {
             Line.Kind = IniLineKind::Key;
-            Line.Name = Compared(Section + DecodedName(Text.sliced(Start, Equals - Start).trimmed()));
+            Line.Value = Equals + 1;
+            Line.Name = IniComparedName(Section + DecodedName(Text.sliced(Start, Equals - Start).trimmed()));
         }
         if (i == Size)
             Line.Closer = QByteArray(Escaping ? "\n" : "") + (Quoted ? "\"" : "") + '\n';

@@ -22,6 +22,7 @@ struct TIniLine {
     qsizetype Start = 0; // the line's first byte
     qsizetype End = 0;   // one past its last byte: at a line end, a ';' or the end of the text
     qsizetype Next = 0;  // past the line end that closes it, and past a comment after it
+    qsizetype Value = 0; // a key: past its '=', where its value starts (the value runs to End)
     IniLineKind Kind = IniLineKind::Other;
     // A header: what the full names of its keys begin with ("main/"; empty for [General]). A
     // key: its full name. Without case on Windows, as the reader there compares names.
@@ -32,6 +33,9 @@ struct TIniLine {
     // Empty when the line has its line end.
     QByteArray Closer;
 };
+
+// A section's or key's full name as the reader compares names: without case on Windows.
+QString IniComparedName(QString Name);
 
 // The lines of Text in order, a UTF-8 byte order mark at its start skipped as the reader skips
 // it. Blank lines and comment lines are none: they lie between one line's Next and the next

@@ -3,6 +3,7 @@
 
 #include "ledger/u_TPlayer.h"
 #include "state/u_IniText.h"
+#include "state/u_IniValues.h"
 #include "state/u_ProfileValue.h"
 #include "state/u_SaveFile.h"
 #include "state/u_TextValue.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -167,35 +167,34 @@ TStateFileRead InspectStateFile(const QString& Path)
     const QByteArray Text = File.readAll();
     if (File.error() != QFileDevice::NoError)
         return Read;
+    return InspectStateText(Text);
+}
+
+TStateFileRead InspectStateText(const QByteArray& Text)
+{
+    TStateFileRead Read;
     TSavedGame& Game = Read.Game;
-    const QSettings Ini(Path, QSettings::IniFormat);
-    // Every section is read before a key is looked up. Looked up at once, QSettings reads only
-    // the section whose name comes last before the key's in sort order: a section such as
-    // [player0/notes] would hide the keys of [player0].
-    Ini.allKeys();
+    const TIniValues Ini(Text);
     // A count that reads differently with two defaults is missing or no number (an empty file,
     // text in another encoding, upper-case keys): nobody's game. So is a file that gives the
     // count twice, of which the reader silently takes one.
-    const QVariant Number = Ini.value(QStringLiteral("main/player_num"));
-    const std::vector<TIniLine> Lines = IniLines(Text);
-    const auto Counts = std::count_if(Lines.begin(), Lines.end(), [](const TIniLine& Line) {
-        return Line.Kind == IniLineKind::Key && Line.Name == QLatin1String("main/player_num");
-    });
-    Read.Kind = ProfileInt(Number, 0) == ProfileInt(Number, 1) && Counts == 1 ? StateFileKind::Game : StateFileKind::NoGame;
+    const QVariant Number = Ini.Value(QStringLiteral("main/player_num"));
+    const bool Once = Ini.Lines(QStringLiteral("main/player_num")) == 1;
+    Read.Kind = ProfileInt(Number, 0) == ProfileInt(Number, 1) && Once ? StateFileKind::Game : StateFileKind::NoGame;
     const int Count = std::min(ProfileInt(Number, 1), MaxRestoredPlayers);
     for (int k = 0; k < Count; ++k) {
         const QString Prefix = Section(k) + QLatin1Char('/');
         TSavedPlayer Player;
         for (int Card = 1; Card <= CardCount; ++Card)
-            Player.Owned[Card] = ProfileBool(Ini.value(Prefix + CardKey(Card)), false);
+            Player.Owned[Card] = ProfileBool(Ini.Value(Prefix + CardKey(Card)), false);
         for (int g = 0; g < GroupCount; ++g)
-            Player.Credits[g] = ProfileInt(Ini.value(Prefix + QLatin1String(CreditKeys[g])), 0);
-        Player.Name = KeptName(TextOfValue(Ini.value(Prefix + QStringLiteral("name"))));
-        Player.Colour = TableColourNamed(Ini.value(Prefix + QStringLiteral("colour")).toString());
+            Player.Credits[g] = ProfileInt(Ini.Value(Prefix + QLatin1String(CreditKeys[g])), 0);
+        Player.Name = KeptName(TextOfValue(Ini.Value(Prefix + QStringLiteral("name"))));
+        Player.Colour = TableColourNamed(Ini.Value(Prefix + QStringLiteral("colour")).toString());
         Game.Players.push_back(Player);
     }
-    Game.PurchaseLock = ProfileBool(Ini.value(QStringLiteral("main/purchase_lock")), false);
-    Game.Zoom = ProfileInt(Ini.value(QStringLiteral("main/zoom")), 100);
+    Game.PurchaseLock = ProfileBool(Ini.Value(QStringLiteral("main/purchase_lock")), false);
+    Game.Zoom = ProfileInt(Ini.Value(QStringLiteral("main/zoom")), 100);
     return Read;
 }
 

@@ -73,6 +73,9 @@ struct TStateFileRead {
     TSavedGame Game; // what a start reads from it, defaults for what is missing (NoGame too)
 };
 TStateFileRead InspectStateFile(const QString& Path);
+// What a start would find in a state file holding Text (NoGame or Game). The text decides, not
+// the file read again by its name, which QSettings could answer from an earlier reading of it.
+TStateFileRead InspectStateText(const QByteArray& Text);
 
 // The game as the file keeps it: owned cards and credits of each player in list order, the lock.
 TSavedGame SavedGame(const std::vector<std::unique_ptr<TPlayer>>& Players, bool PurchaseLock);

@@ -17,7 +17,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSessionManager>
-#include <QSettings>
 #include <QSlider>
 #include <QTest>
 

@@ -5,6 +5,8 @@
 // its recovery file; a second start leaves a running copy alone, however it names the documents
 // folder and whatever its runtime and temporary folders, and hands that copy its file.
 
+#include "TestHome.h"
+
 #include "state/u_GameFile.h"
 #include "windows/u_CommandLine.h"
 #include "windows/u_CopyChannel.h"
@@ -13,7 +15,6 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -176,12 +177,12 @@ void TestProcess::signalEndsTheProgramAndSavesTheGame()
     QProcess Program;
     Start(Program);
     EndWith(Program, signal);
-    const QSettings Ini(StateFile(), QSettings::IniFormat);
-    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("1"));
-    QCOMPARE(Ini.value("main/purchase_lock").toString(), QStringLiteral("0"));
-    QCOMPARE(Ini.value("player0/bonus_art").toString(), QStringLiteral("0"));
-    QCOMPARE(Ini.value("player0/card51").toString(), QStringLiteral("0"));
-    QCOMPARE(Ini.allKeys().size(), 2 + 56);
+    const auto Ini = IniOf(StateFile());
+    QCOMPARE(Ini->value("main/player_num").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini->value("main/purchase_lock").toString(), QStringLiteral("0"));
+    QCOMPARE(Ini->value("player0/bonus_art").toString(), QStringLiteral("0"));
+    QCOMPARE(Ini->value("player0/card51").toString(), QStringLiteral("0"));
+    QCOMPARE(Ini->allKeys().size(), 2 + 56);
 }
 
 void TestProcess::nextRunRestoresTheFileAndDeletesIt()
@@ -191,12 +192,12 @@ void TestProcess::nextRunRestoresTheFileAndDeletesIt()
                        "[main]\nplayer_num=2\npurchase_lock=1\n[player0]\ncard9=1\nbonus_art=5\nbonus_cra=10\n");
     EndWith(Program, EndTask);
     // What it saved is what it restored.
-    const QSettings Ini(StateFile(), QSettings::IniFormat);
-    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
-    QCOMPARE(Ini.value("main/purchase_lock").toString(), QStringLiteral("1"));
-    QCOMPARE(Ini.value("player0/card9").toString(), QStringLiteral("1"));
-    QCOMPARE(Ini.value("player0/bonus_cra").toString(), QStringLiteral("10"));
-    QCOMPARE(Ini.value("player1/card9").toString(), QStringLiteral("0"));
+    const auto Ini = IniOf(StateFile());
+    QCOMPARE(Ini->value("main/player_num").toString(), QStringLiteral("2"));
+    QCOMPARE(Ini->value("main/purchase_lock").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini->value("player0/card9").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini->value("player0/bonus_cra").toString(), QStringLiteral("10"));
+    QCOMPARE(Ini->value("player1/card9").toString(), QStringLiteral("0"));
 }
 
 void TestProcess::hangUpIgnoredAtStartKeepsTheProgramRunning()
@@ -272,9 +273,9 @@ void TestProcess::secondStartLeavesTheRunningGameAlone()
 
     // The running copy saves its own game at its close.
     EndWith(First, EndTask);
-    const QSettings Ini(StateFile(), QSettings::IniFormat);
-    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
-    QCOMPARE(Ini.value("player0/card9").toString(), QStringLiteral("1"));
+    const auto Ini = IniOf(StateFile());
+    QCOMPARE(Ini->value("main/player_num").toString(), QStringLiteral("2"));
+    QCOMPARE(Ini->value("player0/card9").toString(), QStringLiteral("1"));
 }
 
 void TestProcess::crashedCopyDoesNotBlockTheNextStart()
@@ -288,8 +289,8 @@ void TestProcess::crashedCopyDoesNotBlockTheNextStart()
     QProcess Next;
     StartWithStateFile(Next, "[main]\nplayer_num=3\n");
     EndWith(Next, EndTask);
-    const QSettings Ini(StateFile(), QSettings::IniFormat);
-    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("3"));
+    const auto Ini = IniOf(StateFile());
+    QCOMPARE(Ini->value("main/player_num").toString(), QStringLiteral("3"));
 }
 
 void TestProcess::twoStartsAtOnceLeaveOneRunning()
@@ -308,8 +309,8 @@ void TestProcess::twoStartsAtOnceLeaveOneRunning()
     QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(StateFile()), 20000);
     QCOMPARE(Running.state(), QProcess::Running);
     EndWith(Running, EndTask);
-    const QSettings Ini(StateFile(), QSettings::IniFormat);
-    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
+    const auto Ini = IniOf(StateFile());
+    QCOMPARE(Ini->value("main/player_num").toString(), QStringLiteral("2"));
 }
 
 void TestProcess::killedAfterAPurchaseComesBack()
@@ -330,7 +331,7 @@ void TestProcess::killedAfterAPurchaseComesBack()
     QCOMPARE(Step[2], QByteArray("card"));
     const QString CardKey = QStringLiteral("player0/card") + QString::fromLatin1(Step[3]);
     const QString Recovery = Folder + QStringLiteral("/recovery.ini");
-    QTRY_COMPARE_WITH_TIMEOUT(QSettings(Recovery, QSettings::IniFormat).value(CardKey).toString(), QStringLiteral("1"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(IniOf(Recovery)->value(CardKey).toString(), QStringLiteral("1"), 20000);
     Session.kill();
     QVERIFY(Session.waitForFinished(20000));
     QCOMPARE(Session.exitStatus(), QProcess::CrashExit);

@@ -14,7 +14,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QSettings>
 #include <QSlider>
 #include <QTest>
 
@@ -158,14 +157,14 @@ void TestStateFile::firstStartEver()
     QVERIFY(!QFile::exists(Home.StateFile()));
     QCOMPARE(Child<QPushButton>(Main, "btnLock")->text(), QString());
     Main->close();
-    const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
-    QCOMPARE(Ini.allKeys().size(), 2 + 56);
-    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("1"));
-    QCOMPARE(Ini.value("main/purchase_lock").toString(), QStringLiteral("0"));
+    const auto Ini = IniOf(Home.StateFile());
+    QCOMPARE(Ini->allKeys().size(), 2 + 56);
+    QCOMPARE(Ini->value("main/player_num").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini->value("main/purchase_lock").toString(), QStringLiteral("0"));
     for (const char* Key : {"bonus_art", "bonus_civ", "bonus_cra", "bonus_rel", "bonus_sci"})
-        QCOMPARE(Ini.value(QStringLiteral("player0/") + Key).toString(), QStringLiteral("0"));
+        QCOMPARE(Ini->value(QStringLiteral("player0/") + Key).toString(), QStringLiteral("0"));
     for (int Card = 1; Card <= CardCount; ++Card)
-        QCOMPARE(Ini.value(QStringLiteral("player0/card%1").arg(Card)).toString(), QStringLiteral("0"));
+        QCOMPARE(Ini->value(QStringLiteral("player0/card%1").arg(Card)).toString(), QStringLiteral("0"));
 }
 
 void TestStateFile::twoPlayersWithPotteryAndTheLock()
@@ -176,20 +175,20 @@ void TestStateFile::twoPlayersWithPotteryAndTheLock()
     QTest::mouseClick(Child<QPushButton>(Main, "btnLock"), Qt::LeftButton);
     Main->close();
     {
-        const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
-        QCOMPARE(Ini.allKeys().size(), 2 + 2 * 56);
-        QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
-        QCOMPARE(Ini.value("main/purchase_lock").toString(), QStringLiteral("1"));
+        const auto Ini = IniOf(Home.StateFile());
+        QCOMPARE(Ini->allKeys().size(), 2 + 2 * 56);
+        QCOMPARE(Ini->value("main/player_num").toString(), QStringLiteral("2"));
+        QCOMPARE(Ini->value("main/purchase_lock").toString(), QStringLiteral("1"));
         const QStringList Credits0{"5", "0", "10", "0", "0"};
         const QStringList Keys{"bonus_art", "bonus_civ", "bonus_cra", "bonus_rel", "bonus_sci"};
         for (int g = 0; g < 5; ++g) {
-            QCOMPARE(Ini.value("player0/" + Keys[g]).toString(), Credits0[g]);
-            QCOMPARE(Ini.value("player1/" + Keys[g]).toString(), QStringLiteral("0"));
+            QCOMPARE(Ini->value("player0/" + Keys[g]).toString(), Credits0[g]);
+            QCOMPARE(Ini->value("player1/" + Keys[g]).toString(), QStringLiteral("0"));
         }
         for (int Card = 1; Card <= CardCount; ++Card) {
-            QCOMPARE(Ini.value(QStringLiteral("player0/card%1").arg(Card)).toString(),
+            QCOMPARE(Ini->value(QStringLiteral("player0/card%1").arg(Card)).toString(),
                      QString::number(Card == 9 ? 1 : 0));
-            QCOMPARE(Ini.value(QStringLiteral("player1/card%1").arg(Card)).toString(), QStringLiteral("0"));
+            QCOMPARE(Ini->value(QStringLiteral("player1/card%1").arg(Card)).toString(), QStringLiteral("0"));
         }
     }
     EndProgram();
@@ -525,8 +524,8 @@ void TestStateFile::terminationSignalClosesInOrder()
         AskToEnd(EndRequest(request));
     }
     QTRY_VERIFY(Main->isHidden());
-    const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
-    QCOMPARE(Ini.value("player0/card17").toString(), QStringLiteral("1"));
+    const auto Ini = IniOf(Home.StateFile());
+    QCOMPARE(Ini->value("player0/card17").toString(), QStringLiteral("1"));
 }
 
 void TestStateFile::closingTheEditorItselfLeavesTheProgramRunning()
@@ -581,11 +580,11 @@ void TestStateFile::otherKeysInTheFileStay()
     WriteStateFile("[notes]\nwho=Ann\n[main]\nplayer_num=7\n[player3]\ncard1=1\n");
     Main->CurrentPlayer()->Card_add(2);
     QVERIFY(::WriteStateFile(Home.StateFile(), SavedGame(Main->Players(), false)));
-    const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
-    QCOMPARE(Ini.value("notes/who").toString(), QStringLiteral("Ann"));
-    QCOMPARE(Ini.value("player3/card1").toString(), QStringLiteral("1"));
-    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("1"));
-    QCOMPARE(Ini.value("player0/card2").toString(), QStringLiteral("1"));
+    const auto Ini = IniOf(Home.StateFile());
+    QCOMPARE(Ini->value("notes/who").toString(), QStringLiteral("Ann"));
+    QCOMPARE(Ini->value("player3/card1").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini->value("main/player_num").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini->value("player0/card2").toString(), QStringLiteral("1"));
 }
 
 void TestStateFile::textKeepsWhatIsNotTheGames_data()
@@ -667,11 +666,11 @@ void TestStateFile::textKeepsWhatIsNotTheGames()
     WriteStateFile(Text);
     QCOMPARE(InspectStateFile(Home.StateFile()).Kind, StateFileKind::Game);
     QCOMPARE(ReadStateFile(Home.StateFile()), Game);
-    const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
-    QCOMPARE(Ini.value("main/player_num").toString(), QStringLiteral("2"));
-    QCOMPARE(Ini.value("player0/bonus_sci").toString(), QStringLiteral("-2147483648"));
-    QCOMPARE(Ini.value("player1/card51").toString(), QStringLiteral("1"));
-    QCOMPARE(Ini.value("player1/card2").toString(), QStringLiteral("0"));
+    const auto Ini = IniOf(Home.StateFile());
+    QCOMPARE(Ini->value("main/player_num").toString(), QStringLiteral("2"));
+    QCOMPARE(Ini->value("player0/bonus_sci").toString(), QStringLiteral("-2147483648"));
+    QCOMPARE(Ini->value("player1/card51").toString(), QStringLiteral("1"));
+    QCOMPARE(Ini->value("player1/card2").toString(), QStringLiteral("0"));
 }
 
 void TestStateFile::unwritablePlaceSavesNothing()
