@@ -170,6 +170,11 @@ void TGame::CardClick(int Tag, float TagFloat, bool Add)
         return;
     const int Card = Tag & 0xFF;
     const CardState Before = Player->Card_state(Card);
+    // The board sends a select only for an available card and a take back only for one that is
+    // not. The ledger checks neither: an owned card selected again would add its credits a second
+    // time at Confirm.
+    if ((Before == CardState::Available) != Add)
+        return;
     if (Add)
         Player->Card_pre(Card);
     else

@@ -141,6 +141,8 @@ void TestTGame::stepsThatChangeNothingAreNoSteps_data()
     QTest::newRow("the name it has, once kept") << 4;
     QTest::newRow("the colour it has") << 5;
     QTest::newRow("rename no player") << 6;
+    QTest::newRow("select an owned card") << 7;
+    QTest::newRow("select a card already in the basket") << 8;
 }
 
 void TestTGame::stepsThatChangeNothingAreNoSteps()
@@ -173,6 +175,17 @@ void TestTGame::stepsThatChangeNothingAreNoSteps()
     case 6:
         Game.RenamePlayer(1, QStringLiteral("Anna"));
         break;
+    case 7:
+        Game.CardAdd(2, 1.0f);
+        QCOMPARE(Game.CurrentPlayer()->Card_state(2), CardState::Owned);
+        break;
+    case 8:
+        Game.CardAdd(9, 1.0f);
+        Game.CardAdd(9, 1.0f);
+        QCOMPARE(Game.CurrentPlayer()->CurrCost(), Game.CurrentPlayer()->Price(9));
+        QCOMPARE(Game.History().Steps(), 3u);
+        QCOMPARE(Game.History().UndoName(), QStringLiteral("Select Pottery (player 1)"));
+        return;
     }
     QCOMPARE(Game.History().Steps(), 2u);
     QCOMPARE(Game.History().UndoName(), QStringLiteral("Confirm 1 card (player 1)"));
