@@ -108,6 +108,12 @@ void TestGameFile::notAGameIsRefusedWithItsReason_data()
                                          << "It holds no game: there is no [main] section.";
     QTest::newRow("[main] inside a quoted value") << "file" << QByteArray("[player0]\nnote=\"a\n[main]\nb\"\n")
                                                   << "It holds no game: there is no [main] section.";
+    // Only the whole name: a name that begins with it is another section.
+    QTest::newRow("[mainframe]") << "file" << QByteArray("[mainframe]\nplayer_num=2\n[player0]\ncard1=1\n")
+                                 << "It holds no game: there is no [main] section.";
+    QTest::newRow("[main2]") << "file" << QByteArray("[main2]\nplayer_num=2\n") << "It holds no game: there is no [main] section.";
+    QTest::newRow("[main/x]: a section below it") << "file" << QByteArray("[main/x]\nplayer_num=2\n")
+                                                  << "It holds no game: there is no [main] section.";
 #ifndef Q_OS_WIN
     // Section names are case-sensitive, as the INI reader has them outside Windows.
     QTest::newRow("[MAIN]") << "file" << QByteArray("[MAIN]\nplayer_num=1\n") << "It holds no game: there is no [main] section.";

@@ -8,7 +8,6 @@
 #include "state/u_StateFile.h"
 #include "state/u_TextValue.h"
 
-#include <QSettings>
 #include <QTest>
 
 namespace {
@@ -36,6 +35,8 @@ class TestTextValue : public QObject {
 private slots:
     void oddNamesComeBack_data();
     void oddNamesComeBack();
+    void namesAreUtf8InTheFile_data();
+    void namesAreUtf8InTheFile();
     void everyColourComesBack();
     void filesWithoutThemGivePlayersWithout();
     void takenAwayMeansGoneFromTheFile();
@@ -63,6 +64,7 @@ void TestTextValue::oddNamesComeBack_data()
     QTest::newRow("comma: a list elsewhere") << "Ann, Bob";
     QTest::newRow("at sign: a type elsewhere") << "@String(x)";
     QTest::newRow("brackets: a section elsewhere") << "[main]";
+    QTest::newRow("Latin-1 letters only") << QStringLiteral("Zoë");
     QTest::newRow("non-ASCII") << QStringLiteral("Zoë Ørsted 日本 😀");
     QTest::newRow("24 characters") << QString(24, QLatin1Char('w'));
 }
@@ -76,10 +78,30 @@ void TestTextValue::oddNamesComeBack()
     const QByteArray Text = FileContents(Home.StateFile());
     QVERIFY(IsAscii(Text));
     // Any INI reader finds the name as one value of its own key.
-    const QSettings Ini(Home.StateFile(), QSettings::IniFormat);
-    QCOMPARE(TextOfValue(Ini.value("player1/name")), name);
-    QCOMPARE(Ini.value("player1/colour").toString(), QStringLiteral("teal"));
-    QCOMPARE(Ini.value("player1/card1").toString(), QStringLiteral("0"));
+    const auto Ini = IniOf(Home.StateFile());
+    QCOMPARE(TextOfValue(Ini->value("player1/name")), name);
+    QCOMPARE(Ini->value("player1/colour").toString(), QStringLiteral("teal"));
+    QCOMPARE(Ini->value("player1/card1").toString(), QStringLiteral("0"));
+}
+
+// Any reader, on any system, finds the same letters: their UTF-8 bytes, never a code page's.
+void TestTextValue::namesAreUtf8InTheFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("Latin-1 letters only") << QStringLiteral("Zoë") << QByteArray("name=Zo%C3%AB\n");
+    QTest::newRow("a letter outside Latin-1") << QStringLiteral("Łucja") << QByteArray("name=%C5%81ucja\n");
+    QTest::newRow("outside the basic plane") << QStringLiteral("😀 Bo") << QByteArray("name=%F0%9F%98%80 Bo\n");
+}
+
+void TestTextValue::namesAreUtf8InTheFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, line);
+    const TSavedGame Game = NamedGame(name, TableColour::None);
+    QVERIFY(WriteStateFile(Home.StateFile(), Game));
+    QVERIFY2(FileContents(Home.StateFile()).contains("\n" + line), FileContents(Home.StateFile()).constData());
+    QCOMPARE(ReadStateFile(Home.StateFile()), std::optional<TSavedGame>(Game));
 }
 
 void TestTextValue::everyColourComesBack()
