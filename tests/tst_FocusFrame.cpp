@@ -108,7 +108,8 @@ void TestFocusFrame::mouseClickLeavesNoFrame()
     auto* Add = Child<QPushButton>(Main, "btnAdd");
     const QImage Unfocused = Add->grab().toImage();
     QTest::mouseClick(Add, Qt::LeftButton);
-    QVERIFY(Add->hasFocus());
+    // A click leaves no focus for Enter or Space to press the button again.
+    QVERIFY(!Add->hasFocus());
     // The click added a player; the button looks as before apart from the style's own hint.
     QCOMPARE(RingWidth(Unfocused, Add->grab().toImage()), 0);
 }

@@ -25,7 +25,7 @@ TMenuButton::TMenuButton(QTabWidget* Tabs, const TBoardMenu& Entries)
     setObjectName(QStringLiteral("btnMenu"));
     setAccessibleName(QStringLiteral("Menu"));
     setToolTip(QStringLiteral("Menu"));
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::TabFocus);
     setAutoRaise(true);
     setPopupMode(QToolButton::InstantPopup);
     ShowFocusFrame(this);

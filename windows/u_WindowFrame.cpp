@@ -35,6 +35,8 @@ QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, 
     Button->setObjectName(QLatin1String(Name));
     Button->setGeometry(Geometry);
     Button->setAutoDefault(true);
+    // Reached by Tab; a click does not leave it with the focus (windows/u_ClickFocus.h).
+    Button->setFocusPolicy(Qt::TabFocus);
     ShowFocusFrame(Button);
     FitButtonText(Button, {Text});
     return Button;

@@ -7,6 +7,7 @@
 #include "state/u_GameStore.h"
 #include "windows/u_Announcer.h"
 #include "windows/u_ButtonKeys.h"
+#include "windows/u_ClickFocus.h"
 #include "windows/u_EscClosesTips.h"
 #include "windows/u_GameCommands.h"
 #include "windows/u_PlayerTabs.h"
@@ -82,6 +83,7 @@ void TfrmMain::FormCreate()
     Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); }, Keys->MenuActions());
     PlayerTabs = new TPlayerTabs(tacMain, *FGame);
     EscClosesToolTips();
+    ClicksLeaveNoButtonFocused();
 
     // The tab bar itself is the stop, after the slider and the menu button beside it, and the
     // page's credit bar and cards follow it. The tab widget would forward its focus to the bar
