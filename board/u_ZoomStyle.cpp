@@ -3,7 +3,10 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
+
+#include <algorithm>
 
 TZoomStyle::TZoomStyle(const QString& Base)
     : QProxyStyle(QStyleFactory::create(Base))
@@ -15,8 +18,16 @@ TZoomStyle::TZoomStyle(const QString& Base)
 int TZoomStyle::pixelMetric(PixelMetric Metric, const QStyleOption* Option, const QWidget* Widget) const
 {
     ++FDepth;
-    const int Base = QProxyStyle::pixelMetric(Metric, Option, Widget);
+    int Base = QProxyStyle::pixelMetric(Metric, Option, Widget);
     --FDepth;
+    if (Metric == PM_SliderLength || Metric == PM_SliderThickness || Metric == PM_SliderControlThickness) {
+        // Fusion asks for a handle's size with the slider's option alone.
+        if (!Widget && Option)
+            Widget = qobject_cast<const QWidget*>(Option->styleObject);
+        // A target for a finger: at least 24 pixels each way, before the zoom.
+        if (Widget && FWindows.contains(Widget->window()))
+            Base = std::max(Base, MinimumHandle);
+    }
     return FFactor == 1 || FDepth > 0 || !Widget || !FWindows.contains(Widget->window()) ? Base : qRound(Base * FFactor);
 }
 

@@ -5,7 +5,8 @@
 // (frame widths, scroll bars, slider handles, tab and button margins, icons) for a widget of the
 // zoomed windows times the zoom, so that a zoomed window is the same picture, larger. Menus,
 // message boxes and other windows keep the desktop's sizes, as they keep its fonts. At 1 it
-// answers exactly as its base style. Code that places widgets by hand reads the zoom through
+// answers exactly as its base style, but that a slider's handle there is large enough for a
+// finger. Code that places widgets by hand reads the zoom through
 // Zoomed.
 
 #include <QProxyStyle>
@@ -24,6 +25,9 @@ public:
     void Zoom(QWidget* Window);
 
     int pixelMetric(PixelMetric Metric, const QStyleOption* Option = nullptr, const QWidget* Widget = nullptr) const override;
+
+    // The least length and thickness of a slider's handle in the zoomed windows at 100 %.
+    static constexpr int MinimumHandle = 24;
 
 private:
     double FFactor = 1;

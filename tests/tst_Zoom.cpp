@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <map>
@@ -73,6 +75,8 @@ private slots:
     void scoreboardFollows();
     void otherWindowsKeepTheDesktopsSizes();
     void stateFileKeepsTheZoom();
+    void sliderHandlesAreTargetsForAFinger_data();
+    void sliderHandlesAreTargetsForAFinger();
     // On the offscreen platform's own 800 x 800 screen.
     void onlyZoomsThatFitAreOffered();
     void startFallsBackToAZoomThatFits_data();
@@ -334,6 +338,36 @@ void TestZoom::onlyZoomsThatFitAreOffered()
     QCOMPARE(MenuEntries(), (QStringList{"Zoom in\tCtrl++ (greyed)", "Zoom out to 100 %\tCtrl+-", "Actual size\tCtrl+0"}));
     // On the screen whole.
     QVERIFY(Main->screen()->availableGeometry().contains(Main->frameGeometry()));
+}
+
+void TestZoom::sliderHandlesAreTargetsForAFinger_data()
+{
+    QTest::addColumn<QString>("slider");
+    QTest::addColumn<int>("percent");
+    for (int Percent : {100, 150, 200}) {
+        QTest::addRow("treasury at %d %%", Percent) << "trbTreasury" << Percent;
+        QTest::addRow("an editor's credits at %d %%", Percent) << "trbArt" << Percent;
+    }
+}
+
+// At least 24 pixels each way at 100 %, and as much more as the zoom makes everything.
+void TestZoom::sliderHandlesAreTargetsForAFinger()
+{
+    QFETCH(QString, slider);
+    QFETCH(int, percent);
+    FocusOn();
+    ZoomTo(percent);
+    auto* Slider = slider == QLatin1String("trbTreasury") ? Child<QSlider>(Main, slider) : Child<QSlider>(&App->Bonus, slider);
+    QStyleOptionSlider Option;
+    Option.initFrom(Slider);
+    Option.subControls = QStyle::SC_All;
+    Option.orientation = Slider->orientation();
+    Option.minimum = Slider->minimum();
+    Option.maximum = Slider->maximum();
+    Option.sliderPosition = Option.sliderValue = Slider->value();
+    const QRect Handle = Slider->style()->subControlRect(QStyle::CC_Slider, &Option, QStyle::SC_SliderHandle, Slider);
+    const int Least = qRound(24 * percent / 100.0);
+    QVERIFY2(Handle.width() >= Least && Handle.height() >= Least, qPrintable(QStringLiteral("%1 x %2").arg(Handle.width()).arg(Handle.height())));
 }
 
 void TestZoom::startFallsBackToAZoomThatFits_data()
