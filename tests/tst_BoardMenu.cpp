@@ -82,7 +82,7 @@ void TestBoardMenu::fillEntryPutsTheBestBasketIn()
     // Nothing done yet: nothing to undo or redo.
     QCOMPARE(Entries, (QStringList{QStringLiteral("Confirm\tCtrl+Enter"), QStringLiteral("Cancel the basket\tCtrl+Backspace"),
                                    QStringLiteral("Add player\tCtrl+N"), QStringLiteral("Correct credits…\tCtrl+E"),
-                                   QStringLiteral("Info mode\tF1"), QStringLiteral("Purchase lock\tCtrl+L"),
+                                   QStringLiteral("Info mode\tF1"), QStringLiteral("Purchase lock\tCtrl+L"), QStringLiteral("Set treasury…"),
                                    QStringLiteral("Fill basket: most points\tCtrl+B"),
                                    QStringLiteral("Fill basket: most credits"), QStringLiteral("Undo\tCtrl+Z"),
                                    QStringLiteral("Redo\tCtrl+Shift+Z"), QStringLiteral("Scoreboard\tCtrl+T"), QStringLiteral("Zoom in to 125 %\tCtrl++"),

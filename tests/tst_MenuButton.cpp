@@ -58,7 +58,7 @@ void TestMenuButton::buttonOpensTheGameMenu()
     const QStringList Entries = UseMenu();
     QCOMPARE(Entries, (QStringList{QStringLiteral("Confirm\tCtrl+Enter"), QStringLiteral("Cancel the basket\tCtrl+Backspace"),
                                    QStringLiteral("Add player\tCtrl+N"), QStringLiteral("Correct credits…\tCtrl+E"),
-                                   QStringLiteral("Info mode\tF1"), QStringLiteral("Purchase lock\tCtrl+L"),
+                                   QStringLiteral("Info mode\tF1"), QStringLiteral("Purchase lock\tCtrl+L"), QStringLiteral("Set treasury…"),
                                    QStringLiteral("Fill basket: most points\tCtrl+B"), QStringLiteral("Fill basket: most credits"),
                                    QStringLiteral("Undo: Fill basket: most points (player 1)\tCtrl+Z"), QStringLiteral("Redo\tCtrl+Shift+Z"),
                                    QStringLiteral("Scoreboard\tCtrl+T"), QStringLiteral("Zoom in to 125 %\tCtrl++"),

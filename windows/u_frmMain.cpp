@@ -14,6 +14,7 @@
 #include "windows/u_PointSlider.h"
 #include "windows/u_ReaderRoles.h"
 #include "windows/u_Shutdown.h"
+#include "windows/u_TreasuryEntry.h"
 #include "windows/u_TroubleNotice.h"
 #include "windows/u_WindowFrame.h"
 #include "windows/u_Zoom.h"
@@ -80,7 +81,9 @@ void TfrmMain::FormCreate()
     FGame = std::make_unique<TGame>(static_cast<TGamePages*>(this));
     auto* Keys = new TButtonKeys(this, tacMain, {btnBuyConfirm, btnInfo, btnBuyCancel, btnAdd, btnLock, btnClose}, *FGame,
                                  [this] { BonusClick(nullptr); });
-    Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); }, Keys->MenuActions());
+    auto* Treasury = new TTreasuryEntry(this, trbTreasury, *FGame);
+    Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); },
+                                 Keys->MenuActions() << Treasury->Action());
     PlayerTabs = new TPlayerTabs(tacMain, *FGame);
     EscClosesToolTips();
     ClicksLeaveNoButtonFocused();
@@ -198,7 +201,11 @@ void TfrmMain::tacMainChange(int Index)
 
 void TfrmMain::trbTreasuryChange(int Value)
 {
-    FGame->SetTreasury(trbTreasury->PointsAt(Value));
+    // A typed treasury (137) stands at the slider's nearest step (135): the slider put there to
+    // show it sets it again as it is.
+    const TPlayer* Current = FGame->CurrentPlayer();
+    const bool Showing = Current && trbTreasury->PositionOf(Current->Treasury()) == Value;
+    FGame->SetTreasury(Showing ? Current->Treasury() : trbTreasury->PointsAt(Value));
 }
 
 // While the thumb is dragged only the treasury label follows; the board is redrawn on release.
