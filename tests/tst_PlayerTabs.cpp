@@ -26,6 +26,8 @@ private slots:
     void menuKeysOpenTheShownPlayersMenu();
     void deleteAllClearsNamesAndColours();
     void restartKeepsNamesAndColours();
+    void shownPlayersNameStaysWhole_data();
+    void shownPlayersNameStaysWhole();
 
 private:
     QTabBar* Bar() { return Child<QTabWidget>(Main, "tacMain")->tabBar(); }
@@ -248,6 +250,41 @@ void TestPlayerTabs::restartKeepsNamesAndColours()
     QCOMPARE(Bar()->accessibleTabName(1), QStringLiteral("Player 2, Bo; #2 \"B\""));
     QCOMPARE(Main->Players()[1]->Colour(), TableColour::Yellow);
     QVERIFY(!Bar()->tabIcon(1).isNull());
+}
+
+void TestPlayerTabs::shownPlayersNameStaysWhole_data()
+{
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<bool>("whole");
+    // Shared out evenly, each of three tabs would be too narrow for a whole name.
+    QTest::newRow("three players, the second shown") << 3 << 1 << true;
+    QTest::newRow("three players, the first shown") << 3 << 0 << true;
+    QTest::newRow("three players, the last shown") << 3 << 2 << true;
+    // No room for every number and a whole name: the shown name is cut as the others are.
+    QTest::newRow("twelve players") << 12 << 1 << false;
+}
+
+// Every tab stays in sight while the numbers fit, and the shown player's tab reads the whole name.
+void TestPlayerTabs::shownPlayersNameStaysWhole()
+{
+    QFETCH(int, players);
+    QFETCH(int, shown);
+    QFETCH(bool, whole);
+    TSavedGame Game;
+    Game.Players.resize(std::size_t(players));
+    for (int k = 0; k < players; ++k)
+        Game.Players[std::size_t(k)].Name = QStringLiteral("Esperanza Maria");
+    Main->Game().OpenGame(Game, QStringLiteral("table"));
+    auto* Tabs = Child<QTabWidget>(Main, "tacMain");
+    Tabs->setCurrentIndex(shown);
+    QTabBar* Bar = Tabs->tabBar();
+    const int Needed = Bar->fontMetrics().horizontalAdvance(Bar->tabText(shown)) + Bar->iconSize().width();
+    QCOMPARE(Bar->tabRect(shown).width() >= Needed, whole);
+    if (!whole)
+        return;
+    for (int i = 0; i < Bar->count(); ++i)
+        QVERIFY2(Bar->rect().contains(Bar->tabRect(i)), qPrintable(QString::number(i)));
 }
 
 QTEST_MAIN(TestPlayerTabs)

@@ -9,6 +9,58 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <algorithm>
+
+namespace {
+
+class TPlayerTabBar : public QTabBar {
+public:
+    explicit TPlayerTabBar(QWidget* Parent)
+        : QTabBar(Parent)
+    {
+        // The name Qt gives the bar it makes itself.
+        setObjectName(QStringLiteral("qt_tabwidget_tabbar"));
+    }
+
+protected:
+    // The bar gives up width down to each tab's least. The shown tab's least is all it wants, as
+    // far as the others leave room: the scroll arrows come no sooner than without it. Setting
+    // another tab current lays the bar out again, as that tab is then narrower than it wants.
+    QSize minimumTabSizeHint(int Index) const override
+    {
+        QSize Least = QTabBar::minimumTabSizeHint(Index);
+        if (Index != currentIndex())
+            return Least;
+        // The room the tab widget gives the bar, not the bar's own width, which follows these.
+        const auto* Tabs = qobject_cast<const QTabWidget*>(parentWidget());
+        if (!Tabs)
+            return Least;
+        const QWidget* Corner = Tabs->cornerWidget(Qt::TopRightCorner);
+        int Room = Tabs->width() - (Corner && Corner->isVisible() ? Corner->width() : 0);
+        for (int i = 0; i < count(); ++i)
+            if (i != Index)
+                Room -= QTabBar::minimumTabSizeHint(i).width();
+        Least.setWidth(std::clamp(Room, Least.width(), std::max(Least.width(), tabSizeHint(Index).width())));
+        return Least;
+    }
+};
+
+class TPlayerTabWidget : public QTabWidget {
+public:
+    explicit TPlayerTabWidget(QWidget* Parent)
+        : QTabWidget(Parent)
+    {
+        setTabBar(new TPlayerTabBar(this));
+    }
+};
+
+} // namespace
+
+QTabWidget* MakePlayerTabWidget(QWidget* Parent)
+{
+    return new TPlayerTabWidget(Parent);
+}
+
 TPlayerTabs::TPlayerTabs(QTabWidget* Tabs, TGame& Game)
     : QObject(Tabs)
     , FTabs(Tabs)

@@ -49,7 +49,7 @@ void TfrmMain::FormCreate()
     setObjectName(QStringLiteral("frmMain"));
     SetUpWindowFrame(this, 384, 567);
 
-    tacMain = new QTabWidget(this);
+    tacMain = MakePlayerTabWidget(this);
     tacMain->setObjectName(QStringLiteral("tacMain"));
     tacMain->setGeometry(0, 0, 345, 473);
     tacMain->setTabPosition(QTabWidget::North);
