@@ -148,7 +148,7 @@ void TGame::Stepped(const QString& Step, TChange Kind)
 // A step's name says whose game it changed.
 QString TGame::OfPlayer(const QString& Step, const TPlayer& Player) const
 {
-    return Step + QStringLiteral(" (player ") + QString::number(Player.Player()) + QLatin1Char(')');
+    return Step + QStringLiteral(" (") + PlayerCalled(Player.Player(), Player.Name()) + QLatin1Char(')');
 }
 
 void TGame::CardAdd(int Tag, float TagFloat)

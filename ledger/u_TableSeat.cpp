@@ -51,3 +51,10 @@ TableColour TableColourNamed(const QString& Word)
             return Info.Colour;
     return TableColour::None;
 }
+
+QString PlayerCalled(int Number, const QString& Name, bool WithNumber)
+{
+    if (Name.isEmpty())
+        return QStringLiteral("player ") + QString::number(Number);
+    return WithNumber ? QString::number(Number) + QLatin1Char(' ') + Name : Name;
+}

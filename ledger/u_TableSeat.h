@@ -15,6 +15,10 @@ inline constexpr int MaxNameLength = 24;
 // a character that takes two. Blanks stay where they are.
 QString KeptName(const QString& Typed);
 
+// A player as the table knows them, where a step or a window names them: "Anna", or "player 3"
+// for a player without a name; with Number, "3 Anna" (as the tab reads) or "player 3".
+QString PlayerCalled(int Number, const QString& Name, bool WithNumber = false);
+
 // The colours of the players' pieces. They stay apart for people with any of the three kinds of
 // colour blindness (the seven colours of the Okabe-Ito palette and black), and each has a word,
 // so that no colour is only a colour.

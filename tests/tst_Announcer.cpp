@@ -54,6 +54,8 @@ void TestAnnouncer::Do(const QString& Step)
         Key(Qt::Key_Z, Qt::ControlModifier);
     else if (Verb == "redo")
         Key(Qt::Key_Y, Qt::ControlModifier);
+    else if (Verb == "name")
+        Main->Game().RenamePlayer(Main->CurrentPlayer()->Player() - 1, Step.section(QLatin1Char(' '), 1));
     else if (Verb == "previous")
         Key(Qt::Key_PageUp, Qt::ControlModifier);
     else
@@ -81,6 +83,7 @@ void TestAnnouncer::tellsWhatChangedOnce_data()
     QTest::newRow("basket filled") << QStringList{"treasury 100", "fill"} << "Added Cloth Making, Sculpture; cost 100" << 1;
     QTest::newRow("undo") << QStringList{"click 9", "undo"} << "Undone: Select Pottery (player 1)" << 2;
     QTest::newRow("redo") << QStringList{"click 9", "undo", "redo"} << "Redone: Select Pottery (player 1)" << 3;
+    QTest::newRow("undo, the player named") << QStringList{"name Anna", "click 9", "undo"} << "Undone: Select Pottery (Anna)" << 2;
     QTest::newRow("nothing to undo") << QStringList{"undo"} << "" << 0;
     QTest::newRow("lock on") << QStringList{"lock"} << "Lock on" << 1;
     QTest::newRow("lock off") << QStringList{"lock", "lock"} << "Lock off" << 2;

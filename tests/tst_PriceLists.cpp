@@ -27,6 +27,9 @@ TSavedGame Table()
     for (int Card = 1; Card <= CardCount; Card += 2)
         Saved.Players[2].Owned[Card] = true;
     Saved.Players[2].Credits = {5, 10, 15, 20, 25};
+    Saved.Players[1].Name = QStringLiteral("Zoë");
+    Saved.Players[1].Colour = TableColour::SkyBlue;
+    Saved.Players[2].Colour = TableColour::Orange;
     return Saved;
 }
 
@@ -83,7 +86,8 @@ void TestPriceLists::pagesHoldEachPlayersCardsInPriceOrder()
     for (int k = 0; k < 3; ++k) {
         const TPlayer& Player = *Game.Players()[std::size_t(k)];
         const QString Page = Pages[k];
-        QVERIFY2(Page.contains(QStringLiteral("Player %1\n").arg(k + 1)), qPrintable(Page));
+        static const QStringList Whose{QStringLiteral("Player 1\n"), QStringLiteral("Player 2, Zoë, sky blue\n"), QStringLiteral("Player 3, orange\n")};
+        QVERIFY2(Page.contains(Whose[k]), qPrintable(Page));
         const GroupCredits C = Player.Credits();
         QVERIFY(Page.contains(QStringLiteral("Credits: Arts %1, Civics %2, Crafts %3, Religion %4, Science %5").arg(C[0]).arg(C[1]).arg(C[2]).arg(C[3]).arg(C[4])));
         int Owned = 0;

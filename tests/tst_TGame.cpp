@@ -69,6 +69,7 @@ private slots:
     void lockHoldsBackTakingBackOnly();
     void stepsThatChangeNothingAreNoSteps_data();
     void stepsThatChangeNothingAreNoSteps();
+    void stepsNameTheirPlayer();
     void everyStepIsAnnouncedOnce();
     void newStepAfterUndoDropsWhatCouldBeRedone();
     void undoKeepsTreasuriesButDeleteAllBringsBackTheOldPlayers();
@@ -189,6 +190,26 @@ void TestTGame::stepsThatChangeNothingAreNoSteps()
     }
     QCOMPARE(Game.History().Steps(), 2u);
     QCOMPARE(Game.History().UndoName(), QStringLiteral("Confirm 1 card (player 1)"));
+}
+
+// The table knows a named player by the name: steps say it, not the number.
+void TestTGame::stepsNameTheirPlayer()
+{
+    TGame Game;
+    Game.Start(std::nullopt);
+    Game.CardAdd(9, 1.0f);
+    QCOMPARE(Game.History().UndoName(), QStringLiteral("Select Pottery (player 1)"));
+    Game.RenamePlayer(0, QStringLiteral("Anna"));
+    Game.FillBasket(PlanGoal::MostPoints);
+    QCOMPARE(Game.History().UndoName(), QStringLiteral("Fill basket: most points (Anna)"));
+    Game.Confirm();
+    QVERIFY(Game.History().UndoName().endsWith(QStringLiteral(" (Anna)")));
+    // A step named before the name keeps the name it had.
+    Game.Undo();
+    Game.Undo();
+    Game.Undo();
+    QCOMPARE(Game.History().RedoName(), QStringLiteral("Rename player 1"));
+    QCOMPARE(Game.History().UndoName(), QStringLiteral("Select Pottery (player 1)"));
 }
 
 void TestTGame::everyStepIsAnnouncedOnce()

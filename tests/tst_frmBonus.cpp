@@ -28,6 +28,8 @@ private slots:
     void enterAnywhereIsClose_data();
     void enterAnywhereIsClose();
     void screenReaderHearsCreditsInPoints();
+    void titleNamesThePlayer_data();
+    void titleNamesThePlayer();
     void handlesStandOutFromTheirRows_data();
     void handlesStandOutFromTheirRows();
 
@@ -292,6 +294,30 @@ void TestFrmBonus::handlesStandOutFromTheirRows()
     });
     UsePalette("light");
     QVERIFY2(Lowest >= ControlContrast, qPrintable(QString::number(Lowest)));
+}
+
+void TestFrmBonus::titleNamesThePlayer_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("no name") << "" << "Credits of player 2";
+    QTest::newRow("a name") << "Anna" << "Credits of 2 Anna";
+}
+
+// The editor says whose credits it shows, to the table and to a screen reader.
+void TestFrmBonus::titleNamesThePlayer()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+    Main->Game().RenamePlayer(1, name);
+    QString Seen, Heard;
+    InEditor([&](QWidget* Editor) {
+        Seen = Editor->windowTitle();
+        Heard = Editor->accessibleName();
+    });
+    QCOMPARE(Seen, title);
+    QCOMPARE(Heard, title);
 }
 
 QTEST_MAIN(TestFrmBonus)

@@ -59,7 +59,13 @@ public:
                 Points += CardVictoryPoints(Card);
             }
         }
-        Text(0, 0, Width, 22, QStringLiteral("Player ") + QString::number(Player.Player()), 16, QFont::Bold);
+        // Whose page it is in words: a black-and-white print shows no colour.
+        QString Whose = QStringLiteral("Player ") + QString::number(Player.Player());
+        if (!Player.Name().isEmpty())
+            Whose += QStringLiteral(", ") + Player.Name();
+        if (Player.Colour() != TableColour::None)
+            Whose += QStringLiteral(", ") + TableColourWord(Player.Colour());
+        Text(0, 0, Width, 22, Whose, 16, QFont::Bold);
         QStringList Credits;
         for (int g = 0; g < GroupCount; ++g)
             Credits << QLatin1String(Groups[g].FullLabel) + QLatin1Char(' ') + QString::number(Player.Credits()[std::size_t(g)]);

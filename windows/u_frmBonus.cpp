@@ -4,6 +4,7 @@
 #include "board/u_ColourRect.h"
 #include "board/u_FocusFrame.h"
 #include "ledger/u_TPlayer.h"
+#include "ledger/u_TableSeat.h"
 #include "windows/u_PointSlider.h"
 #include "windows/u_WindowFrame.h"
 
@@ -66,6 +67,10 @@ void TfrmBonus::FormCreate()
 void TfrmBonus::Setup(TPlayer* plyPara)
 {
     FPlayer = plyPara;
+    // Whose credits they are, for the table and for a screen reader.
+    const QString Title = QStringLiteral("Credits of ") + PlayerCalled(plyPara->Player(), plyPara->Name(), true);
+    setWindowTitle(Title);
+    setAccessibleName(Title);
     ShowCredits();
     btnClose->setFocus();
 }
