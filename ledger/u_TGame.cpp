@@ -232,7 +232,7 @@ void TGame::DeleteAllPlayers()
     // Numbering starts again at 1, with other players.
     ++FGeneration;
     MakePlayer(1);
-    Stepped(QStringLiteral("Delete all players"));
+    Stepped(QStringLiteral("Delete all players"), TChange::NewPlayers);
 }
 
 // No player is current while pages go: the view may report a page change meanwhile.
@@ -395,5 +395,5 @@ void TGame::OpenGame(const TSavedGame& Game, const QString& Name)
         RestorePlayers(Game);
     }
     FCurrentPlayer->Card_work();
-    Stepped(QStringLiteral("Open ") + Name);
+    Stepped(QStringLiteral("Open ") + Name, TChange::NewPlayers);
 }

@@ -101,7 +101,9 @@ public:
 
     // How the game came to stand as it does at the last Changed: a basket fill is told apart
     // from the other steps, since its cards are shown to the user.
-    enum class TChange { Step, Fill, Undo, Redo };
+    // What the last change was: a step, a basket fill, a step that put other players in place of
+    // all (Delete all players, Open game), undo or redo.
+    enum class TChange { Step, Fill, NewPlayers, Undo, Redo };
     TChange LastChange() const { return FLastChange; }
 
 signals:

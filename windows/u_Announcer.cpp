@@ -111,6 +111,7 @@ void TAnnouncer::GameChanged()
 {
     const TSeen Now = Look();
     QString Text;
+    bool CanUndo = false;
     switch (FGame.LastChange()) {
     case TGame::TChange::Undo:
         Text = QStringLiteral("Undone: ") + FGame.History().RedoName();
@@ -120,14 +121,39 @@ void TAnnouncer::GameChanged()
         break;
     case TGame::TChange::Fill:
         Text = FillText();
+        CanUndo = true;
+        break;
+    case TGame::TChange::NewPlayers:
+        // The step's own name says it: "Delete all players", "Open Game 2026-12-11".
+        Text = FGame.History().UndoName();
+        CanUndo = true;
         break;
     case TGame::TChange::Step:
         Text = StepText(Now);
+        CanUndo = Undoable(Now);
         break;
     }
     FSeen = Now;
     if (!Text.isEmpty())
-        Tell(Text);
+        Tell(Text, CanUndo);
+}
+
+// A purchase, or several cards changed: more than a click to take back by hand.
+bool TAnnouncer::Undoable(const TSeen& Now) const
+{
+    int Changed = 0;
+    for (std::size_t k = 0; k < std::min(FSeen.Players.size(), Now.Players.size()); ++k) {
+        const TSeenPlayer& After = Now.Players[k];
+        const TSeenPlayer& Before = FSeen.Players[k];
+        for (int Card = 1; Card <= CardCount; ++Card) {
+            if (After.Have[Card] == Before.Have[Card])
+                continue;
+            if (After.Have[Card] == CardState::Owned && Before.Have[Card] == CardState::Selected)
+                return true;
+            ++Changed;
+        }
+    }
+    return Changed > 1;
 }
 
 // A move of the treasury matters to the basket only while there is one.
@@ -182,9 +208,10 @@ QString TAnnouncer::FillText()
     return QStringLiteral("Added ") + Names.join(QStringLiteral(", ")) + QStringLiteral("; cost ") + QString::number(Player->CurrCost());
 }
 
-void TAnnouncer::Tell(const QString& Text)
+void TAnnouncer::Tell(const QString& Text, bool Undoable)
 {
     static_cast<TNotification*>(FNotification)->Tell(Text);
+    emit Told(Text, Undoable);
 }
 
 #include "u_Announcer.moc"

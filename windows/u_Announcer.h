@@ -22,6 +22,11 @@ class TAnnouncer : public QObject {
 public:
     TAnnouncer(QWidget* Window, const TGame& Game);
 
+signals:
+    // Each text as it is told; Undoable after a step that is more than one card to take back by
+    // hand (a purchase, a fill, several cards, other players).
+    void Told(const QString& Text, bool Undoable);
+
 private:
     // What the texts are worked out from: every player as the last change left them, since the
     // current player may change between two changes without a word (a tab switch).
@@ -43,7 +48,8 @@ private:
     void TreasurySet();
     QString StepText(const TSeen& Now) const;
     QString FillText();
-    void Tell(const QString& Text);
+    bool Undoable(const TSeen& Now) const;
+    void Tell(const QString& Text, bool Undoable = false);
 
     const TGame& FGame;
     QWidget* FNotification;

@@ -10,6 +10,7 @@
 #include "windows/u_ClickFocus.h"
 #include "windows/u_EscClosesTips.h"
 #include "windows/u_GameCommands.h"
+#include "windows/u_MessageLine.h"
 #include "windows/u_PlayerTabs.h"
 #include "windows/u_PointSlider.h"
 #include "windows/u_ReaderRoles.h"
@@ -21,6 +22,7 @@
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
@@ -85,6 +87,7 @@ void TfrmMain::FormCreate()
     Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); },
                                  Keys->MenuActions() << Treasury->Action());
     PlayerTabs = new TPlayerTabs(tacMain, *FGame);
+    Message = new TMessageLine(this, findChild<QAction*>(QStringLiteral("actUndo")));
     EscClosesToolTips();
     ClicksLeaveNoButtonFocused();
 
@@ -92,7 +95,8 @@ void TfrmMain::FormCreate()
     // page's credit bar and cards follow it. The tab widget would forward its focus to the bar
     // from its own, earlier place in the chain, and the bar's scroll arrows do what Left and Right
     // on the bar do: as stops of their own either would be visited out of order.
-    SetTabChain({btnBuyConfirm, btnInfo, btnBuyCancel, btnAdd, btnLock, btnClose, trbTreasury, Commands->MenuButton(), tacMain->tabBar()});
+    SetTabChain({btnBuyConfirm, btnInfo, btnBuyCancel, btnAdd, btnLock, btnClose, Message->UndoButton(), trbTreasury,
+                 Commands->MenuButton(), tacMain->tabBar()});
     tacMain->setFocusProxy(nullptr);
     tacMain->setFocusPolicy(Qt::NoFocus);
     ShowFocusFrame(tacMain->tabBar());
@@ -128,8 +132,9 @@ void TfrmMain::FormCreate()
     const std::optional<TSavedGame> Saved = FStore->Load();
     Commands->Zoom().Start(Saved ? Saved->Zoom : 100);
     FGame->Start(Saved);
-    // Tells of the changes from the game as it starts.
-    new TAnnouncer(this, *FGame);
+    // Tells of the changes from the game as it starts, to a screen reader and on the message line.
+    auto* Announcer = new TAnnouncer(this, *FGame);
+    connect(Announcer, &TAnnouncer::Told, Message, &TMessageLine::Show);
     trbTreasury->setMaximum(TreasuryMax / TreasuryStep);
     ShowGame();
     FStore->Started(Kept());

@@ -18,6 +18,7 @@ class QTabWidget;
 class TDM;
 class TGameCommands;
 class TGameStore;
+class TMessageLine;
 class TPagesOutOfSight;
 class TPlayerTabs;
 class TPointSlider;
@@ -103,4 +104,5 @@ private:
     TfrmBonus* frmBonus = nullptr;
     TGameCommands* Commands = nullptr;
     TPlayerTabs* PlayerTabs = nullptr;
+    TMessageLine* Message = nullptr;
 };
