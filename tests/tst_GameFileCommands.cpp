@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QAccessible>
 #include <QTest>
 
 class TestGameFileCommands : public WindowsTest {
@@ -114,6 +115,11 @@ void TestGameFileCommands::savedCopyOpensAsTheSameGame()
                  qPrintable(Answer.Suggested));
     }
     QCOMPARE(FileContents(Copy), StateText(Game));
+    // The table is told, and a screen reader hears it.
+    QCOMPARE(Child<QLabel>(Main, "labMessage")->text(), QStringLiteral("Saved a copy as Game 2026-12-10.quorvane"));
+    QVERIFY(Child<QWidget>(Main, "message")->isVisible());
+    QCOMPARE(QAccessible::queryAccessibleInterface(Child<QWidget>(Main, "notification"))->text(QAccessible::Name),
+             QStringLiteral("Saved a copy as Game 2026-12-10.quorvane"));
     // The running game and its files are as they were.
     QCOMPARE(Main->Game().Saved(), Game);
     QCOMPARE(Main->History().UndoName(), QStringLiteral("Lock"));

@@ -22,6 +22,9 @@ class TAnnouncer : public QObject {
 public:
     TAnnouncer(QWidget* Window, const TGame& Game);
 
+    // Tells of what changed outside the game ("Saved a copy as …").
+    void Announce(const QString& Text) { Tell(Text); }
+
 signals:
     // Each text as it is told; Undoable after a step that is more than one card to take back by
     // hand (a purchase, a fill, several cards, other players).

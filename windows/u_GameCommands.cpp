@@ -52,6 +52,7 @@ TGameCommands::TGameCommands(QWidget* Window, QTabWidget* Tabs, TGame& Game, std
         BoardMenu->AddEntry(Action);
 
     FFiles = new TGameFileCommands(Window, Game);
+    connect(FFiles, &TGameFileCommands::CopySaved, this, &TGameCommands::CopySaved);
     auto* Printing = new TPrintCommands(Window, Game);
     BoardMenu->AddSeparator();
     BoardMenu->AddEntry(FFiles->SaveCopyAction());

@@ -41,6 +41,10 @@ public:
     // Opens the game in the file at Path as a step, or says why it cannot.
     void OpenGameFile(const QString& Path);
 
+signals:
+    // "Save a copy…" wrote the game to a file of this name.
+    void CopySaved(const QString& FileName);
+
 private:
     TBasketPlan BasketPlan(PlanGoal Goal) const;
     void FillBasket(PlanGoal Goal);

@@ -52,6 +52,8 @@ void TGameFileCommands::SaveCopy()
     if (!WriteGameFile(Path, FGame.Saved()))
         QMessageBox::warning(FWindow, QStringLiteral("Save a copy"),
                              QStringLiteral("The game could not be saved to “%1”.").arg(QDir::toNativeSeparators(Path)));
+    else
+        emit CopySaved(QFileInfo(Path).fileName());
 }
 
 void TGameFileCommands::ChooseAndOpen()

@@ -23,6 +23,10 @@ public:
     // Opens the game in the file at Path as a step, or says why it cannot.
     void OpenGameFile(const QString& Path);
 
+signals:
+    // A copy of the game was written to a file of this name.
+    void CopySaved(const QString& FileName);
+
 private:
     void SaveCopy();
     void ChooseAndOpen();

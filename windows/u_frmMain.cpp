@@ -135,6 +135,8 @@ void TfrmMain::FormCreate()
     // Tells of the changes from the game as it starts, to a screen reader and on the message line.
     auto* Announcer = new TAnnouncer(this, *FGame);
     connect(Announcer, &TAnnouncer::Told, Message, &TMessageLine::Show);
+    connect(Commands, &TGameCommands::CopySaved, Announcer,
+            [Announcer](const QString& FileName) { Announcer->Announce(QStringLiteral("Saved a copy as ") + FileName); });
     trbTreasury->setMaximum(TreasuryMax / TreasuryStep);
     ShowGame();
     FStore->Started(Kept());
