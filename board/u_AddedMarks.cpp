@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "board/u_AddedMarks.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QScrollArea>
 
@@ -38,7 +40,23 @@ TAddedMarks::TAddedMarks(QWidget* Board, const QList<QWidget*>& Cards)
     raise();
     FTimer.setInterval(StepMs);
     connect(&FTimer, &QTimer::timeout, this, &TAddedMarks::Step);
+    qApp->installEventFilter(this);
+}
+
+void TAddedMarks::Release()
+{
+    if (FReleased)
+        return;
+    FReleased = true;
+    qApp->removeEventFilter(this);
     FTimer.start();
+}
+
+bool TAddedMarks::eventFilter(QObject*, QEvent* Event)
+{
+    if (Event->type() == QEvent::MouseButtonPress || Event->type() == QEvent::KeyPress)
+        Release();
+    return false;
 }
 
 QList<QWidget*> TAddedMarks::Cards() const
@@ -52,12 +70,12 @@ QList<QWidget*> TAddedMarks::Cards() const
 
 double TAddedMarks::Strength() const
 {
-    return std::min(1.0, FLeft / (Steps / 2.0));
+    return double(FLeft) / Steps;
 }
 
 void TAddedMarks::Step()
 {
-    if (FLeft == 0)
+    if (!FReleased || FLeft == 0)
         return;
     --FLeft;
     if (FLeft == 0) {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Cards that were just put into the basket by a command, marked for a moment so that the eye
-// finds them: the board scrolls to the topmost of them, and a frame around each lies over the
-// board, held and then faded out by a timer. It takes no clicks and covers no card's face.
+// Cards that were just put into the basket by a command, marked so that the eye finds them: the
+// board scrolls to the topmost of them, and a frame around each lies over the board, held until
+// the user's next action (a click or a key anywhere) and then faded out by a timer. It takes no
+// clicks and covers no card's face.
 
 #include <QList>
 #include <QPointer>
@@ -14,8 +15,8 @@ class QScrollArea;
 class TAddedMarks : public QWidget {
     Q_OBJECT
 public:
-    // The steps of the timer: held at full strength for the first half, then fading.
-    static constexpr int Steps = 40;
+    // The steps of the fade, once released.
+    static constexpr int Steps = 20;
     static constexpr int StepMs = 50;
 
     // Marks Cards, which sit on Box's board; marks still shown there give way to these.
@@ -25,10 +26,13 @@ public:
     QList<QWidget*> Cards() const;
     // How strong the marks are now, from 1 down to 0.
     double Strength() const;
-    // One step of the timer; after the last the marks are gone (deleted later).
+    // The next action came: the fade begins.
+    void Release();
+    // One step of the fade; after the last the marks are gone (deleted later). Nothing while held.
     void Step();
 
 protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
 
 private:
@@ -36,5 +40,6 @@ private:
 
     QList<QPointer<QWidget>> FCards;
     QTimer FTimer;
+    bool FReleased = false;
     int FLeft = Steps;
 };
