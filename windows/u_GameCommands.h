@@ -36,6 +36,8 @@ public:
 
     // The menu button beside the tabs.
     QWidget* MenuButton() const { return btnMenu; }
+    // Undo, which names the step it takes back.
+    QAction* UndoAction() const { return actUndo; }
     // The zoom of the windows, which the scoreboard follows.
     TZoom& Zoom() const { return *FZoom; }
     // Opens the game in the file at Path as a step, or says why it cannot.

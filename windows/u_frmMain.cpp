@@ -22,7 +22,6 @@
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
@@ -87,7 +86,7 @@ void TfrmMain::FormCreate()
     Commands = new TGameCommands(this, tacMain, *FGame, [this] { return CardClicksSelect(); },
                                  Keys->MenuActions() << Treasury->Action());
     PlayerTabs = new TPlayerTabs(tacMain, *FGame);
-    Message = new TMessageLine(this, findChild<QAction*>(QStringLiteral("actUndo")));
+    Message = new TMessageLine(this, Commands->UndoAction());
     EscClosesToolTips();
     ClicksLeaveNoButtonFocused();
 
