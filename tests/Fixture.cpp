@@ -4,9 +4,11 @@
 #include "state/u_GameStore.h"
 #include "state/u_StateFile.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QStyle>
 #include <QTest>
 #include <QWidget>
@@ -125,6 +127,18 @@ WhenModalOpens::WhenModalOpens(std::function<void(QWidget*)> Answer, const QMeta
         Answer(Modal);
     });
     Timer.start();
+}
+
+WhenDeleteAllAsks::WhenDeleteAllAsks(bool Delete)
+    : Answer(
+          [Delete](QWidget* Box) {
+              const QString Text = Delete ? QStringLiteral("Delete all players") : QStringLiteral("Keep");
+              for (QAbstractButton* Button : Box->findChildren<QAbstractButton*>())
+                  if (Button->text() == Text)
+                      QTest::mouseClick(Button, Qt::LeftButton);
+          },
+          &QMessageBox::staticMetaObject)
+{
 }
 
 WhenMenuOpens::WhenMenuOpens(std::function<void(QMenu*)> Answer)

@@ -96,6 +96,16 @@ private:
     QTimer Timer;
 };
 
+// While it lives, answers the next "Delete all players?" box with its Delete button, or with
+// Keep.
+class WhenDeleteAllAsks {
+public:
+    explicit WhenDeleteAllAsks(bool Delete);
+
+private:
+    WhenModalOpens Answer;
+};
+
 // The entries of a menu as the user reads them; an entry with a shortcut reads "text\tshortcut".
 QStringList EntryTexts(const QMenu* Menu);
 // Clicks the menu entry whose text starts with Text; fails the test when there is none.

@@ -160,9 +160,7 @@ void TestGameStore::everyChangeReachesTheRecoveryFile()
             return;
     } else if (change == "all players deleted") {
         InEditor([&](QWidget*) {
-            const WhenModalOpens Yes(
-                [](QWidget* Box) { QTest::mouseClick(qobject_cast<QMessageBox*>(Box)->button(QMessageBox::Yes), Qt::LeftButton); },
-                &QMessageBox::staticMetaObject);
+            const WhenDeleteAllAsks Yes(true);
             ClickInEditor("btnRestart");
         });
         QCOMPARE(Main->Players().size(), std::size_t(1));

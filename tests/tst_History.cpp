@@ -87,8 +87,7 @@ QStringList TestHistory::Screen()
 
 void TestHistory::DeleteAllPlayers()
 {
-    const WhenModalOpens Yes([](QWidget* Box) { QTest::mouseClick(static_cast<QMessageBox*>(Box)->button(QMessageBox::Yes), Qt::LeftButton); },
-                             &QMessageBox::staticMetaObject);
+    const WhenDeleteAllAsks Yes(true);
     InEditor([](QWidget* Editor) { QTest::mouseClick(Editor->findChild<QPushButton*>("btnRestart"), Qt::LeftButton); });
 }
 

@@ -225,8 +225,7 @@ void TestPlayerTabs::deleteAllClearsNamesAndColours()
     Rename(0, QStringLiteral("Anna"));
     Colour(0, QStringLiteral("blue"));
     InEditor([](QWidget* Editor) {
-        const WhenModalOpens Yes([](QWidget* Box) { static_cast<QMessageBox*>(Box)->button(QMessageBox::Yes)->click(); },
-                                 &QMessageBox::staticMetaObject);
+        const WhenDeleteAllAsks Yes(true);
         QTest::mouseClick(Editor->findChild<QPushButton*>(QStringLiteral("btnRestart")), Qt::LeftButton);
     });
     QCOMPARE(Bar()->tabText(0), QStringLiteral("1"));

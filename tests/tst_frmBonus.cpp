@@ -5,6 +5,7 @@
 
 #include "board/u_FaceColours.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QStyle>
@@ -23,8 +24,9 @@ private slots:
     void slidersChangeNothingUntilClose();
     void closeBoxDropsTheEdits();
     void recalcRebuildsAtOnce();
-    void deleteAllAnsweredNo();
-    void deleteAllAnsweredYes();
+    void deleteAllAsksPlainly();
+    void deleteAllAnsweredKeep();
+    void deleteAllAnsweredDelete();
     void enterAnywhereIsClose_data();
     void enterAnywhereIsClose();
     void screenReaderHearsCreditsInPoints();
@@ -136,42 +138,61 @@ void TestFrmBonus::recalcRebuildsAtOnce()
     QCOMPARE(Player->Credits(), (GroupCredits{10, 0, 10, 5, 0}));
 }
 
-void TestFrmBonus::deleteAllAnsweredNo()
+// A warning that says what goes and how it comes back, a button named after the deed, and Keep
+// for Enter and Esc.
+void TestFrmBonus::deleteAllAsksPlainly()
 {
-    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
-    Main->CurrentPlayer()->Card_add(5);
-    QString Question;
+    QString Text, Informative;
+    QMessageBox::Icon Icon = QMessageBox::NoIcon;
+    QStringList Buttons;
+    QString Default, Escape;
     InEditor([&](QWidget* Editor) {
         const WhenModalOpens Box(
             [&](QWidget* Modal) {
                 auto* MessageBox = qobject_cast<QMessageBox*>(Modal);
-                Question = MessageBox->text();
-                const QMessageBox::Icon Icon = MessageBox->icon();
-                QTest::mouseClick(MessageBox->button(QMessageBox::No), Qt::LeftButton);
-                QCOMPARE(Icon, QMessageBox::Information);
+                Text = MessageBox->text();
+                Informative = MessageBox->informativeText();
+                Icon = MessageBox->icon();
+                for (QAbstractButton* Button : MessageBox->buttons())
+                    Buttons << Button->text();
+                Default = MessageBox->defaultButton()->text();
+                Escape = MessageBox->escapeButton()->text();
+                QTest::keyClick(MessageBox, Qt::Key_Escape);
             },
             &QMessageBox::staticMetaObject);
         Click("btnRestart");
         QVERIFY(Editor->isVisible());
     });
-    QCOMPARE(Question, QStringLiteral("Are you sure?"));
+    QCOMPARE(Text, QStringLiteral("Delete all players?"));
+    QVERIFY2(Informative.contains(QStringLiteral("Undo")), qPrintable(Informative));
+    QCOMPARE(Icon, QMessageBox::Warning);
+    Buttons.sort();
+    QCOMPARE(Buttons, (QStringList{QStringLiteral("Delete all players"), QStringLiteral("Keep")}));
+    QCOMPARE(Default, QStringLiteral("Keep"));
+    QCOMPARE(Escape, QStringLiteral("Keep"));
+}
+
+void TestFrmBonus::deleteAllAnsweredKeep()
+{
+    QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
+    Main->CurrentPlayer()->Card_add(5);
+    InEditor([&](QWidget* Editor) {
+        const WhenDeleteAllAsks Keep(false);
+        Click("btnRestart");
+        QVERIFY(Editor->isVisible());
+    });
     QCOMPARE(Main->Players().size(), std::size_t(2));
     QVERIFY(Main->CurrentPlayer()->Card_bought(5));
 }
 
-void TestFrmBonus::deleteAllAnsweredYes()
+void TestFrmBonus::deleteAllAnsweredDelete()
 {
     QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
     QTest::mouseClick(Child<QPushButton>(Main, "btnAdd"), Qt::LeftButton);
     Main->CurrentPlayer()->Card_add(5);
     InEditor([&](QWidget* Editor) {
         QTest::keyClick(Slider("trbArt"), Qt::Key_End);
-        const WhenModalOpens Box(
-            [&](QWidget* Modal) {
-                auto* MessageBox = qobject_cast<QMessageBox*>(Modal);
-                QTest::mouseClick(MessageBox->button(QMessageBox::Yes), Qt::LeftButton);
-            },
-            &QMessageBox::staticMetaObject);
+        const WhenDeleteAllAsks Delete(true);
         Click("btnRestart");
         QVERIFY(!Editor->isVisible());
     });
@@ -213,7 +234,7 @@ void TestFrmBonus::enterAnywhereIsClose()
         const WhenModalOpens Box(
             [&](QWidget* Modal) {
                 Asked = true;
-                QTest::mouseClick(qobject_cast<QMessageBox*>(Modal)->button(QMessageBox::No), Qt::LeftButton);
+                QTest::keyClick(Modal, Qt::Key_Escape);
             },
             &QMessageBox::staticMetaObject);
         QTest::keyClick(Slider("trbSci"), Qt::Key_End);

@@ -116,11 +116,18 @@ void TfrmBonus::btnRecalcClick()
 
 void TfrmBonus::btnRestartClick()
 {
-    QMessageBox Box(QMessageBox::Information, windowTitle(), QStringLiteral("Are you sure?"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    // Deleting every player is the largest step there is: Enter alone must not do it.
-    Box.setDefaultButton(QMessageBox::No);
-    if (Box.exec() != QMessageBox::Yes)
+    // The largest step there is: a warning that says what goes and how it comes back, a button
+    // named after the deed, and Keep for Enter and Esc.
+    QMessageBox Box(QMessageBox::Warning, windowTitle(), QStringLiteral("Delete all players?"), QMessageBox::NoButton, this);
+    Box.setObjectName(QStringLiteral("dlgDeleteAll"));
+    Box.setInformativeText(QStringLiteral("Every player's cards, credits, name and colour go, and the game starts again with "
+                                          "one new player. Undo (Ctrl+Z) brings them back."));
+    QPushButton* Delete = Box.addButton(QStringLiteral("Delete all players"), QMessageBox::DestructiveRole);
+    QPushButton* Keep = Box.addButton(QStringLiteral("Keep"), QMessageBox::RejectRole);
+    Box.setDefaultButton(Keep);
+    Box.setEscapeButton(Keep);
+    Box.exec();
+    if (Box.clickedButton() != Delete)
         return;
     FPlayer = nullptr;
     emit DeleteAllPlayers();
