@@ -10,8 +10,8 @@
 
 #include <optional>
 
-// Far more than the largest game (99 players, about 120 KB): anything bigger is something else.
-inline constexpr qint64 MaxGameFileSize = 1024 * 1024;
+// The state file's limit: anything bigger is something else.
+inline constexpr qint64 MaxGameFileSize = MaxStateFileSize;
 
 // The file's extension, without the dot.
 inline constexpr char GameFileSuffix[] = "quorvane";

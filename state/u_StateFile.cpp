@@ -164,8 +164,8 @@ TStateFileRead InspectStateFile(const QString& Path)
     QFile File(Path);
     if (!File.open(QIODevice::ReadOnly))
         return Read;
-    const QByteArray Text = File.readAll();
-    if (File.error() != QFileDevice::NoError)
+    const QByteArray Text = File.read(MaxStateFileSize + 1);
+    if (File.error() != QFileDevice::NoError || Text.size() > MaxStateFileSize)
         return Read;
     return InspectStateText(Text);
 }

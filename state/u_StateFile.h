@@ -24,6 +24,10 @@ class TPlayer;
 // A damaged "player_num" must not make the start build thousands of pages.
 inline constexpr int MaxRestoredPlayers = 99;
 
+// Far more than the largest game (99 players, about 120 KB): a larger file is something else, and
+// read whole it would stall a start or exhaust its memory.
+inline constexpr qint64 MaxStateFileSize = 1024 * 1024;
+
 struct TSavedPlayer {
     GroupCredits Credits{};
     std::array<bool, CardCount + 1> Owned{}; // by card id 1..51
@@ -64,7 +68,7 @@ std::optional<TSavedGame> ReadStateFile(const QString& Path);
 // What a start finds at a state file's path.
 enum class StateFileKind {
     Missing,    // no regular file there (nothing, a folder, a FIFO ...)
-    Unreadable, // a regular file that cannot be opened or read
+    Unreadable, // a regular file that cannot be opened or read, or larger than MaxStateFileSize
     NoGame,     // readable, but [main] has no player_num that reads as an integer, or more than one
     Game,       // a usable game
 };

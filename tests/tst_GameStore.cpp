@@ -376,6 +376,9 @@ void TestGameStore::stateFileWithoutAGameIsKeptAside_data()
     // The reader would silently take one of the two counts.
     QTest::newRow("count given twice") << QByteArray("[main]\nplayer_num=2\n[player0]\ncard9=1\n[main]\nplayer_num=1\n") << true
                                        << 16;
+    // Not read whole: a start would stall on it, or run out of memory.
+    QTest::newRow("over 1 MB, a game in front") << PotteryGame + QByteArray(MaxStateFileSize, ';') << true << 16;
+    QTest::newRow("over 1 MB, no recovery file") << PotteryGame + QByteArray(MaxStateFileSize, ';') << false << 0;
     QTest::newRow("count given twice, no recovery file")
         << QByteArray("[main]\nplayer_num=2\n[player0]\ncard9=1\n[main]\nplayer_num=1\n") << false << 9;
 }
