@@ -13,6 +13,7 @@
 
 #include "board/u_CardButton.h"
 #include "ledger/u_TPlayer.h"
+#include "state/u_GameStore.h"
 #include "state/u_StateFile.h"
 #include "windows/u_frmBonus.h"
 #include "windows/u_frmInfo.h"
@@ -76,6 +77,9 @@ int Play(TfrmMain& Main, int Steps, int PauseMs)
 {
     for (int K = 1; K <= Steps; ++K) {
         const QByteArray What = Step(Main, K);
+        // A step is told once the recovery file holds it: whoever kills the driver then knows
+        // what the next start must find.
+        Main.Store().Flush();
         std::printf("step %d %s %s\n", K, What.constData(), Digest(Main).constData());
         std::fflush(stdout);
         QTest::qWait(PauseMs);
