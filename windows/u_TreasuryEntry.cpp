@@ -45,10 +45,12 @@ bool TTreasuryEntry::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (Watched != FSlider)
         return false;
-    const bool Enter = Event->type() == QEvent::KeyPress &&
-                       (static_cast<QKeyEvent*>(Event)->key() == Qt::Key_Return || static_cast<QKeyEvent*>(Event)->key() == Qt::Key_Enter) &&
-                       static_cast<QKeyEvent*>(Event)->modifiers() == Qt::NoModifier;
-    if (!Enter && Event->type() != QEvent::MouseButtonDblClick)
+    bool Asked = Event->type() == QEvent::MouseButtonDblClick;
+    if (Event->type() == QEvent::KeyPress) {
+        const auto* Key = static_cast<QKeyEvent*>(Event);
+        Asked = (Key->key() == Qt::Key_Return || Key->key() == Qt::Key_Enter) && Key->modifiers() == Qt::NoModifier;
+    }
+    if (!Asked)
         return false;
     Ask();
     return true;
